@@ -1,0 +1,36 @@
+#pragma once
+// Conversions between numbers and texts shared by every part of the program.
+// All of them are exact and locale-free (std::to_chars / std::from_chars).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace CalcModule {
+
+// The number at the start of a text: blanks, tabs and line feeds are skipped
+// wherever they stand; sign, digits with one point, exponent after e/E/d/D.
+// A text that does not begin with a number is 0. Throws std::range_error on a
+// number beyond the double range.
+double Leading_Number_Value(std::string_view text);
+
+// At most 15 significant digits, no trailing zeros; exponent form ("1E+15",
+// "1E-05") from 1e15 up and below 1e-4. 0 is "0"; never "-0".
+std::string Standard_Number_Text(double value);
+
+// "0.###############": 15 significant digits, at most 15 decimals, the point
+// always kept ("1.", "0.", "-2.").
+std::string Function_Result_Text(double value);
+
+// "0.#################": at most 17 decimals, the point always kept.
+std::string Fixed_Display_Text(double value);
+
+// "0.#################e+0": one digit before the point, up to 17 after,
+// exponent with its sign ("1.5e+3", "2.e-5").
+std::string Sci_Display_Text(double value);
+
+// Nearest integer, halves to even; throws std::overflow_error out of range.
+std::int32_t Round_To_Int32(double value);
+std::int16_t Round_To_Int16(double value);
+
+} // namespace CalcModule

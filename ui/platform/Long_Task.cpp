@@ -1,0 +1,50 @@
+#include "ui/platform/Long_Task.h"
+
+#include <QApplication>
+#include <algorithm>
+
+namespace Platform {
+namespace {
+int dialogs_shown = 0;
+long long simulated_cancel = -1;
+constexpr int Steps_Between_Checks = 2048;
+} // namespace
+
+Long_Task::Long_Task(const QString &label, double expected_steps)
+    : label_(label), expected_(expected_steps) {
+    clock_.start();
+}
+
+Long_Task::~Long_Task() { delete dialog_.data(); }
+
+int Long_Task::Dialogs_Shown() { return dialogs_shown; }
+void Long_Task::Simulate_Cancel_After(long long steps) { simulated_cancel = steps; }
+
+bool Long_Task::Check() {
+    countdown_ = Steps_Between_Checks;
+    if (cancelled_) return true;
+    const qint64 elapsed = clock_.elapsed();
+    if (!dialog_ && (expected_ > Large_Work || elapsed > 1000)) {
+        dialog_ = new QProgressDialog(label_, QStringLiteral("取消"), 0, 1000,
+                                      QApplication::activeWindow());
+        dialog_->setWindowTitle(QStringLiteral("请稍候"));
+        dialog_->setWindowModality(Qt::ApplicationModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+        dialog_->show();
+        ++dialogs_shown;
+    }
+    if (!dialog_) return false;
+    if (simulated_cancel >= 0 && steps_ >= simulated_cancel) cancelled_ = true;
+    if (elapsed - last_update_ms_ >= 50 || cancelled_) {
+        last_update_ms_ = elapsed;
+        const double share = expected_ > 0 ? double(steps_) / expected_ : 0.0;
+        dialog_->setValue(int(std::clamp(share, 0.0, 0.999) * 1000));
+        QApplication::processEvents();
+        if (dialog_ && dialog_->wasCanceled()) cancelled_ = true;
+    }
+    return cancelled_;
+}
+
+} // namespace Platform

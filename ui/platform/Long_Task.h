@@ -1,0 +1,51 @@
+#pragma once
+// A long run of evaluations (a root search, a drawing) that the user can stop.
+// Once the work is known to be large, or has run for more than a second, a
+// modal progress dialog with a Cancel button appears; being modal, it keeps
+// every other window from starting another evaluation meanwhile.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QString>
+
+namespace Platform {
+
+class Long_Task {
+  public:
+    // expected_steps: how many steps the work is expected to take (an estimate).
+    Long_Task(const QString &label, double expected_steps);
+    ~Long_Task();
+    Long_Task(const Long_Task &) = delete;
+    Long_Task &operator=(const Long_Task &) = delete;
+
+    // Call once per step; true once the user has cancelled. Cheap between checks.
+    bool Cancelled() {
+        ++steps_;
+        if (--countdown_ > 0) return false;
+        return Check();
+    }
+    bool Dialog_Shown() const { return dialog_ != nullptr; }
+
+    // Work expected to be larger than this shows the dialog at once.
+    static constexpr double Large_Work = 1e6;
+
+    // For tests: how many dialogs were shown so far, and a cancel that happens
+    // by itself once a shown dialog has seen that many steps (negative: never).
+    static int Dialogs_Shown();
+    static void Simulate_Cancel_After(long long steps);
+
+  private:
+    bool Check();
+
+    QString label_;
+    double expected_;
+    long long steps_ = 0;
+    int countdown_ = 1;
+    bool cancelled_ = false;
+    QElapsedTimer clock_;
+    qint64 last_update_ms_ = 0;
+    QPointer<QProgressDialog> dialog_;
+};
+
+} // namespace Platform
