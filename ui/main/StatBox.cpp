@@ -1,0 +1,111 @@
+#include "ui/main/StatBox.h"
+
+#include "engine/NumberText.h"
+#include "ui/main/StatModule.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+namespace {
+QPushButton *Make_Button(const QString &face, const QString &name, QWidget *parent) {
+    auto *b = new QPushButton(face, parent);
+    b->setObjectName(name);
+    b->setAccessibleName(face);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+StatBox::StatBox(QWidget *parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("统计框"));
+    setObjectName(QStringLiteral("StatBox"));
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("数据"));
+
+    Text3 = new QLineEdit(this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setAccessibleName(QStringLiteral("个数"));
+    Text3->setReadOnly(true);
+
+    Back = Make_Button(QStringLiteral("返回"), QStringLiteral("Back"), this);
+    delete_Butn = Make_Button(QStringLiteral("清项"), QStringLiteral("delete"), this);
+    Delete_all = Make_Button(QStringLiteral("全清"), QStringLiteral("Delete_all"), this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Back);
+    buttons->addWidget(delete_Butn);
+    buttons->addWidget(Delete_all);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(List1, 1);
+    layout->addWidget(Text3);
+    layout->addLayout(buttons);
+    resize(220, 300);
+
+    connect(Back, &QPushButton::clicked, this, [this] { Back_Click(); });
+    connect(delete_Butn, &QPushButton::clicked, this, [this] { delete_Click(); });
+    connect(Delete_all, &QPushButton::clicked, this, [this] { Delete_all_Click(); });
+}
+
+StatBox::~StatBox() = default;
+
+bool StatBox::Add_Value(const QString &t) {
+    if (t.isEmpty()) return false;
+    if (StatModule::Stat_Count >= StatModule::Capacity) return false;
+    double value = 0;
+    try {
+        value = CalcModule::Leading_Number_Value(t.toStdString());
+    } catch (const std::range_error &) {
+        // a number beyond the double range has no value to take part in the sums
+        return false;
+    }
+    const int at = StatModule::Stat_Count;
+    List1->insertItem(at, t);
+    StatModule::Stat_Values[at] = value;
+    List1->setCurrentRow(at);
+    ++StatModule::Stat_Count;
+    Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));
+    return true;
+}
+
+void StatBox::Back_Click() {
+    emit Back_Requested();
+}
+
+void StatBox::delete_Click() {
+    // lines past Stat_Count are left over from before the last "Sta" and hold no value
+    int k = 0;
+    const int count = StatModule::Stat_Count;
+    for (int i = 0; i < count && i < List1->count(); ++i)
+        if (List1->item(i)->isSelected()) k = i;
+    if (count == 0) return;
+    delete List1->takeItem(k);
+    --StatModule::Stat_Count;
+    Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));
+    for (int i = k; i < StatModule::Stat_Count; ++i)
+        StatModule::Stat_Values[i] = StatModule::Stat_Values[i + 1];
+    StatModule::Stat_Values[StatModule::Stat_Count] = 0;
+}
+
+void StatBox::Delete_all_Click() {
+    List1->clear();
+    StatModule::Clear();
+    Text3->setText(QStringLiteral("n=0"));
+}
+
+void StatBox::Form_Unload() {
+    List1->clear();
+    StatModule::Clear();
+    emit Unloaded();
+}
+
+void StatBox::closeEvent(QCloseEvent *event) {
+    Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,40 @@
+#include "ui/main/StatModule.h"
+
+#include <cmath>
+
+namespace StatModule {
+
+std::array<double, Capacity> Stat_Values{};
+std::int16_t Stat_Count = 0;
+
+double Sum() {
+    double s = 0;
+    for (int i = 0; i < Stat_Count; ++i) s += Stat_Values[i];
+    return s;
+}
+
+bool Mean(double &mean) {
+    if (Stat_Count <= 0) return false;
+    mean = Sum() / Stat_Count;
+    return true;
+}
+
+bool Std_Deviation(double &s) {
+    // one value would divide 0 by 0: no deviation is reported
+    if (Stat_Count < 2) return false;
+    const double m = Sum() / Stat_Count;
+    double q = 0;
+    for (int i = 0; i < Stat_Count; ++i) {
+        const double d = Stat_Values[i] - m;
+        q += d * d;
+    }
+    s = std::sqrt(q / (Stat_Count - 1));
+    return true;
+}
+
+void Clear() {
+    Stat_Values.fill(0);
+    Stat_Count = 0;
+}
+
+} // namespace StatModule
