@@ -33,4 +33,15 @@ std::string Sci_Display_Text(double value);
 std::int32_t Round_To_Int32(double value);
 std::int16_t Round_To_Int16(double value);
 
+// Hexadecimal and octal digit texts of a 32-bit integer: upper case, no
+// prefix, no leading zeros; a negative value as its 32-bit two's complement
+// ("FFFFFFFF", "37777777777" for -1).
+std::string Hex_Text(std::int32_t value);
+std::string Oct_Text(std::int32_t value);
+
+// Reads a hexadecimal digit text ("0"-"9", "A"-"F") as 32-bit two's
+// complement: "FFFF" is 65535, "FFFFFFFF" is -1. False for an empty text, any
+// other character, or a value that needs more than 32 bits.
+bool Read_Hex_Text(std::string_view text, std::int32_t &value);
+
 } // namespace CalcModule
