@@ -1,0 +1,180 @@
+#include "ui/formula/Formula_Edit.h"
+
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+QString Indexed(const char *name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+struct Ready_Made {
+    const char *formula;
+    const char *first_label;
+    const char *second_label; // nullptr: the second row stays as it is
+};
+
+// the doubled blanks are part of the texts; the clean-up drops them
+const Ready_Made Circle_Formulas[] = {
+    {"3.141592653589793 * r * r", "半径", nullptr},
+    {"2*3.141592653589793  * r", "半径", nullptr},
+    {"3.141592653589793  * (w*w-r*r)", "内圆半径", "外圆半径"},
+};
+
+void Choose_Letter(QComboBox *combo, char letter) {
+    combo->setCurrentIndex(letter - 'a');
+}
+
+} // namespace
+
+Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Formula_Edit"));
+    setWindowTitle(QStringLiteral("公式编辑器"));
+
+    auto *rows = new QGridLayout;
+    for (int i = 0; i < Rows; ++i) {
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(Indexed("Combo1", i));
+        Combo1[i]->setAccessibleName(QStringLiteral("字母%1").arg(i + 1));
+        Combo1[i]->setEditable(true);
+        Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
+        Label1[i] = new QLabel(QStringLiteral("="), this);
+        Label1[i]->setObjectName(Indexed("Label1", i));
+        Fa_Letter[i] = new QLineEdit(this);
+        Fa_Letter[i]->setObjectName(Indexed("Fa_Letter", i));
+        Fa_Letter[i]->setAccessibleName(QStringLiteral("字母%1的值").arg(i + 1));
+        Label4[i] = new QLabel(this);
+        Label4[i]->setObjectName(Indexed("Label4", i));
+        Label4[i]->setMinimumWidth(60);
+        rows->addWidget(Combo1[i], i, 0);
+        rows->addWidget(Label1[i], i, 1);
+        rows->addWidget(Fa_Letter[i], i, 2);
+        rows->addWidget(Label4[i], i, 3);
+        connect(Fa_Letter[i], &QLineEdit::textChanged, this, [this, i] { Fa_Letter_Change(i); });
+    }
+
+    Fa_Circle = new QCheckBox(QStringLiteral("圆公式"), this);
+    Fa_Circle->setObjectName(QStringLiteral("Fa_Circle"));
+    Fa_Circle->setAccessibleName(QStringLiteral("圆公式"));
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto *options = new QButtonGroup(this);
+    auto *frame_layout = new QVBoxLayout(Frame1);
+    const QString faces[] = {QStringLiteral("圆面积公式"), QStringLiteral("圆周长公式"),
+                             QStringLiteral("圆环面积公式")};
+    for (int i = 0; i < 3; ++i) {
+        OptionButton1[i] = new QRadioButton(faces[i], Frame1);
+        OptionButton1[i]->setObjectName(Indexed("OptionButton1", i));
+        OptionButton1[i]->setAccessibleName(faces[i]);
+        options->addButton(OptionButton1[i], i);
+        frame_layout->addWidget(OptionButton1[i]);
+    }
+    Frame1->setVisible(false);
+    auto *circle = new QVBoxLayout;
+    circle->addWidget(Fa_Circle);
+    circle->addWidget(Frame1);
+    circle->addStretch(1);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(rows, 1);
+    top->addLayout(circle);
+
+    Label2 = new QLabel(QStringLiteral("F ="), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Input_Formula = new QLineEdit(this);
+    Input_Formula->setObjectName(QStringLiteral("Input_Formula"));
+    Input_Formula->setToolTip(QStringLiteral("请输入公式"));
+    Input_Formula->setAccessibleName(QStringLiteral("请输入公式"));
+    Label3 = new QLabel(QStringLiteral("="), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Fa_Result = new QLineEdit(this);
+    Fa_Result->setObjectName(QStringLiteral("Fa_Result"));
+    Fa_Result->setToolTip(QStringLiteral("显示结果"));
+    Fa_Result->setAccessibleName(QStringLiteral("显示结果"));
+    Fa_cale = new QPushButton(QStringLiteral("计算公式"), this);
+    Fa_cale->setObjectName(QStringLiteral("Fa_cale"));
+    Fa_cale->setAccessibleName(QStringLiteral("计算公式"));
+    Fa_cale->setAutoDefault(false);
+
+    auto *formula = new QGridLayout;
+    formula->addWidget(Label2, 0, 0);
+    formula->addWidget(Input_Formula, 0, 1);
+    formula->addWidget(Label3, 1, 0);
+    formula->addWidget(Fa_Result, 1, 1);
+    formula->addWidget(Fa_cale, 2, 1, Qt::AlignHCenter);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(formula);
+
+    connect(Fa_Circle, &QCheckBox::toggled, this, [this] { Fa_Circle_Click(); });
+    connect(options, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) OptionButton1_Click(id);
+    });
+    connect(Fa_cale, &QPushButton::clicked, this, [this] { Fa_cale_Click(); });
+    Form_Load();
+}
+
+Formula_Edit::~Formula_Edit() = default;
+
+void Formula_Edit::Form_Load() {
+    QStringList letters;
+    for (char c = 'a'; c <= 'z'; ++c) letters << QString(QChar(c));
+    for (QComboBox *combo : Combo1) {
+        combo->addItems(letters);
+        combo->setCurrentIndex(-1);
+        combo->clearEditText();
+    }
+}
+
+void Formula_Edit::Fa_Letter_Change(int index) {
+    const QString letter = Combo1[index]->currentText().left(1);
+    // a row without a letter has nowhere to store its value
+    if (letter.isEmpty() || letter[0] < QLatin1Char('a') || letter[0] > QLatin1Char('z')) return;
+    double value = 0;
+    try {
+        value = CalcModule::Leading_Number_Value(Fa_Letter[index]->text().toStdString());
+    } catch (const std::range_error &) {
+        return; // beyond the double range: the letter keeps its value
+    }
+    CalcModule::Variable_Values[letter[0].unicode() - 'a'] = value;
+}
+
+void Formula_Edit::Fa_Circle_Click() {
+    Frame1->setVisible(Fa_Circle->isChecked());
+}
+
+void Formula_Edit::OptionButton1_Click(int index) {
+    const Ready_Made &chosen = Circle_Formulas[index];
+    Choose_Letter(Combo1[0], 'r');
+    Label4[0]->setText(QString::fromUtf8(chosen.first_label));
+    if (chosen.second_label) {
+        Choose_Letter(Combo1[1], 'w');
+        Label4[1]->setText(QString::fromUtf8(chosen.second_label));
+    }
+    Input_Formula->setText(QString::fromUtf8(chosen.formula));
+}
+
+void Formula_Edit::Fa_cale_Click() {
+    std::string f = Input_Formula->text().toStdString();
+    std::string g = CalcModule::Filter_Expression(f, 1) + "=";
+    const std::string result = CalcModule::Evaluate_Expression(
+        g, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1);
+    Fa_Result->setText(QString::fromStdString(result));
+}

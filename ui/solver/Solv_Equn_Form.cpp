@@ -1,0 +1,249 @@
+#include "ui/solver/Solv_Equn_Form.h"
+
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
+#include "ui/platform/Long_Task.h"
+#include "ui/platform/Platform.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const QString Expression_Error_Text = QStringLiteral("方程表达式有误,请重新输入!");
+const QString No_Solution_Text = QStringLiteral("此方程无解,或请调整定义域");
+const QString Error_Caption = QStringLiteral("误差:");
+const QString Result_Caption = QStringLiteral(" X =");
+const QString Bounds_Error_Text = QStringLiteral("定义域超出数值范围,请重新输入!");
+const QString Precision_Error_Text = QStringLiteral("精度超出范围,请重新输入!");
+const QString Max_Error_Error_Text = QStringLiteral("最大误差超出数值范围,请重新输入!");
+
+constexpr std::size_t Letter_x = 'x' - 'a';
+// stands for "no point evaluated yet"; a lower bound of exactly this value
+// therefore ends the search before its first evaluation
+constexpr double No_Previous_x = 2.0091201;
+
+QString Number_Text(double value) {
+    return QString::fromStdString(CalcModule::Standard_Number_Text(value));
+}
+
+// The number at the start of a box's text; false when it lies beyond the double range.
+bool Read_Box(const QString &text, double &value) {
+    try {
+        value = CalcModule::Leading_Number_Value(text.toStdString());
+        return true;
+    } catch (const std::range_error &) {
+        return false;
+    }
+}
+
+// The residual of an engine result. An empty text means the engine already
+// reported a failure at this point: it would read as 0, an exact root, so it is
+// no candidate, and neither is anything else that is not a number.
+bool Read_Residual(const std::string &result, double &residual) {
+    const auto first = result.find_first_not_of(" \t\n");
+    if (first == std::string::npos) return false;
+    const char c = result[first];
+    if (!(c >= '0' && c <= '9') && c != '-' && c != '+' && c != '.') return false;
+    double value = 0;
+    try {
+        value = CalcModule::Leading_Number_Value(result);
+    } catch (const std::range_error &) {
+        return false;
+    }
+    if (std::isnan(value)) return false;
+    residual = std::fabs(value);
+    return true;
+}
+
+QLabel *Make_Label(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    return label;
+}
+
+QLineEdit *Make_Box(const QString &name, const QString &accessible, const QString &text,
+                    QWidget *parent) {
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessible);
+    return box;
+}
+
+} // namespace
+
+Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Solv_Equn_Form"));
+    setWindowTitle(QStringLiteral("解一元方程"));
+
+    Frame3 = new QGroupBox(QStringLiteral("解一元方程"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+
+    Equn_Expn = Make_Box(QStringLiteral("Equn_Expn"), QStringLiteral("原方程"), QString(), Frame3);
+    E_min =
+        Make_Box(QStringLiteral("E_min"), QStringLiteral("下限"), QStringLiteral("-1000"), Frame3);
+    E_max =
+        Make_Box(QStringLiteral("E_max"), QStringLiteral("上限"), QStringLiteral("1000"), Frame3);
+    Precision = new QComboBox(Frame3);
+    Precision->setObjectName(QStringLiteral("Precision"));
+    Precision->setAccessibleName(QStringLiteral("精度"));
+    Precision->setEditable(true);
+    Precision->setInsertPolicy(QComboBox::NoInsert);
+    Max_Error = Make_Box(QStringLiteral("Max_Error"), QStringLiteral("可允许的最大误差"),
+                         QStringLiteral("1e-6"), Frame3);
+    Command4 = new QPushButton(QStringLiteral("解"), Frame3);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    Command4->setAccessibleName(QStringLiteral("解"));
+    Command4->setAutoDefault(false);
+    X_Result = Make_Box(QStringLiteral("X_Result"), QStringLiteral("结果"), Result_Caption, Frame3);
+    Error_Box =
+        Make_Box(QStringLiteral("Error_Box"), QStringLiteral("误差"), Error_Caption, Frame3);
+    Text1 = Make_Box(QStringLiteral("Text1"), QStringLiteral("x的估计值"), QString(), Frame3);
+    Text1->setVisible(false);
+
+    auto *grid = new QGridLayout(Frame3);
+    grid->addWidget(Make_Label(QStringLiteral("原方程："), Frame3), 0, 0);
+    grid->addWidget(Equn_Expn, 0, 1, 1, 3);
+    grid->addWidget(E_min, 1, 1);
+    auto *between = Make_Label(QStringLiteral("< x <"), Frame3);
+    between->setAlignment(Qt::AlignCenter);
+    grid->addWidget(between, 1, 2);
+    grid->addWidget(E_max, 1, 3);
+    grid->addWidget(Make_Label(QStringLiteral("精度："), Frame3), 2, 0);
+    grid->addWidget(Precision, 2, 1);
+    grid->addWidget(Make_Label(QStringLiteral("可允许的最大误差:"), Frame3), 2, 2);
+    grid->addWidget(Max_Error, 2, 3);
+    const QString notes[] = {
+        QStringLiteral("说明：(1)若存在多解请适当调整定义域或精度"),
+        QStringLiteral("(2)定义域过大，或精度太高(<-4)可能导致运算时间过长。"),
+        QStringLiteral("(3)方程可输入该计算器数学函数。"),
+        QStringLiteral("(4)若x较大,可降低精度,减小最大误差,以提高计算速度"),
+    };
+    int row = 3;
+    for (const QString &note : notes) grid->addWidget(Make_Label(note, Frame3), row++, 0, 1, 4);
+    grid->addWidget(Command4, row, 0);
+    grid->addWidget(X_Result, row, 1);
+    grid->addWidget(Error_Box, row, 2, 1, 2);
+    grid->addWidget(Text1, row + 1, 0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame3);
+
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    Form_Load();
+}
+
+Solv_Equn_Form::~Solv_Equn_Form() = default;
+
+void Solv_Equn_Form::Form_Load() {
+    Precision->addItems({QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0"),
+                         QStringLiteral("-1"), QStringLiteral("-2")});
+    Precision->setCurrentIndex(-1);
+    Precision->setEditText(QStringLiteral("0"));
+}
+
+void Solv_Equn_Form::Command4_Click() {
+    Text1->clear();
+    Find_Root();
+}
+
+void Solv_Equn_Form::Find_Root() {
+    // the progress dialog lets events through; never start a second search inside the first
+    if (searching_) return;
+    Evaluation_Count = 0;
+
+    std::string equation = Equn_Expn->text().toStdString();
+    const std::string cleaned = CalcModule::Filter_Expression(equation, 1);
+    Equn_Expn->setText(QString::fromStdString(cleaned));
+
+    const auto Stop_With = [this](const QString &message) {
+        X_Result->setText(message);
+        Error_Box->setText(Error_Caption);
+    };
+
+    const auto equals = cleaned.find('=');
+    if (equals == std::string::npos) return Stop_With(Expression_Error_Text);
+    // left-(right): a further "=" stays inside right and makes the engine answer "!"
+    const std::string working =
+        cleaned.substr(0, equals) + "-(" + cleaned.substr(equals + 1) + ")=";
+
+    double best_error = 10000;
+    double best_x = 10000;
+    double previous_x = No_Previous_x;
+    Text1->clear();
+
+    double lower = 0, upper = 0, max_error = 0, precision = 0;
+    if (!Read_Box(E_min->text(), lower) || !Read_Box(E_max->text(), upper))
+        return Stop_With(Bounds_Error_Text);
+    if (!Read_Box(Max_Error->text(), max_error)) return Stop_With(Max_Error_Error_Text);
+    std::int16_t p = 0;
+    try {
+        if (!Read_Box(Precision->currentText(), precision)) throw std::overflow_error("precision");
+        p = CalcModule::Round_To_Int16(precision);
+    } catch (const std::overflow_error &) {
+        return Stop_With(Precision_Error_Text);
+    }
+    double step = std::pow(10.0, p);
+    if (!std::isfinite(step) || step == 0) return Stop_With(Precision_Error_Text);
+
+    const double first_pass = (upper - lower) / step + 1;
+    const double expected =
+        (first_pass > 0 ? (std::isfinite(first_pass) ? first_pass : 1e18) : 0) + 21.0 * 17;
+
+    searching_ = true;
+    QPointer<Solv_Equn_Form> alive(this);
+    Platform::Warning_Collector warnings;
+    Platform::Long_Task task(QStringLiteral("正在解方程……"), expected);
+    const std::uint8_t angle_unit = CalcModule::Angle_Unit;
+    std::string expression;
+
+    for (;;) {
+        double x = lower;
+        while (x <= upper) {
+            if (x == previous_x) goto finish; // the step no longer moves x
+            if (task.Cancelled()) {
+                if (!alive) return;
+                goto finish;
+            }
+            CalcModule::Variable_Values[Letter_x] = x;
+            expression = working;
+            const int warnings_before = warnings.Count();
+            const std::string result =
+                CalcModule::Evaluate_Expression(expression, 10, 32, angle_unit, 1);
+            ++Evaluation_Count;
+            if (result == "!") {
+                searching_ = false;
+                return Stop_With(Expression_Error_Text);
+            }
+            // a point where the engine reported a failure is skipped, not taken for a root
+            double residual = 0;
+            if (warnings.Count() == warnings_before && Read_Residual(result, residual) &&
+                residual < best_error) {
+                best_error = residual;
+                best_x = x;
+            }
+            previous_x = x;
+            x += step;
+        }
+        if (p - 1 == -17) break;
+        lower = best_x - step;
+        upper = best_x + step;
+        --p;
+        step = std::pow(10.0, p);
+        Text1->setText(Number_Text(best_x));
+    }
+
+finish:
+    searching_ = false;
+    if (max_error < best_error) Text1->setText(No_Solution_Text);
+    X_Result->setText(Result_Caption + Text1->text());
+    Error_Box->setText(Error_Caption + Number_Text(best_error));
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The equation solver: finds the x at which "left = right" holds best inside an
+// interval, scanning the whole interval first and then ever finer around the
+// best point, one decimal digit per pass.
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class Solv_Equn_Form : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Solv_Equn_Form(QWidget *parent = nullptr);
+    ~Solv_Equn_Form() override;
+
+    // Runs one search with what the boxes hold and writes the result into them.
+    void Find_Root();
+
+    // Evaluations of the equation made by the last search.
+    long long Evaluation_Count = 0;
+
+    QGroupBox *Frame3 = nullptr;
+    QLineEdit *Equn_Expn = nullptr;
+    QLineEdit *E_min = nullptr;
+    QLineEdit *E_max = nullptr;
+    QComboBox *Precision = nullptr;
+    QLineEdit *Max_Error = nullptr;
+    QPushButton *Command4 = nullptr;
+    QLineEdit *X_Result = nullptr;
+    QLineEdit *Error_Box = nullptr;
+    QLineEdit *Text1 = nullptr; // never shown: the estimate of x between passes
+
+  private:
+    void Form_Load();
+    void Command4_Click();
+
+    bool searching_ = false;
+};
