@@ -16,6 +16,9 @@ extern std::uint8_t Word_Length; // 8, 16 or 32
 extern std::uint8_t Angle_Unit;  // 0 degrees, 1 radians, 2 grads
 // Values of the letters "a" to "z" in letter mode.
 extern std::array<double, 26> Variable_Values;
+// Mode of the running evaluation (0 calculator, 1 letters stand for values);
+// set by Evaluate_Expression and by Filter_Expression, read by Read_Operand.
+extern std::uint8_t Calc_Mode;
 
 // The warning seam: the engine never shows anything itself.
 using Warning_Handler = std::function<void(const std::string &message)>;
@@ -40,9 +43,8 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
 std::int16_t Reduce_Stacks(const std::string &incoming);
 std::int16_t Compare_Priority(std::string_view top, std::string_view incoming);
 
-std::string Apply_Operator(const std::string &left, const std::string &right,
-                           const std::string &op, std::uint8_t base, std::uint8_t word_length,
-                           std::uint8_t angle_unit);
+std::string Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
+                           std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit);
 double Factorial(double x);
 
 } // namespace CalcModule

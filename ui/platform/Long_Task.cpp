@@ -15,10 +15,16 @@ Long_Task::Long_Task(const QString &label, double expected_steps)
     clock_.start();
 }
 
-Long_Task::~Long_Task() { delete dialog_.data(); }
+Long_Task::~Long_Task() {
+    delete dialog_.data();
+}
 
-int Long_Task::Dialogs_Shown() { return dialogs_shown; }
-void Long_Task::Simulate_Cancel_After(long long steps) { simulated_cancel = steps; }
+int Long_Task::Dialogs_Shown() {
+    return dialogs_shown;
+}
+void Long_Task::Simulate_Cancel_After(long long steps) {
+    simulated_cancel = steps;
+}
 
 bool Long_Task::Check() {
     countdown_ = Steps_Between_Checks;

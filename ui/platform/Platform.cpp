@@ -40,10 +40,18 @@ void Beep() {
     QApplication::beep();
 }
 
-void Set_Recording(bool on) { recording = on; }
-QStringList Recorded_Warnings() { return warnings; }
-QStringList Recorded_Captions() { return captions; }
-int Recorded_Beeps() { return beeps; }
+void Set_Recording(bool on) {
+    recording = on;
+}
+QStringList Recorded_Warnings() {
+    return warnings;
+}
+QStringList Recorded_Captions() {
+    return captions;
+}
+int Recorded_Beeps() {
+    return beeps;
+}
 void Clear_Recording() {
     warnings.clear();
     captions.clear();
@@ -55,10 +63,16 @@ void Install_Engine_Warnings() {
         [](const std::string &message) { Show_Warning(QString::fromStdString(message)); });
 }
 
-QString Clipboard_Text() { return QApplication::clipboard()->text(); }
-void Set_Clipboard_Text(const QString &text) { QApplication::clipboard()->setText(text); }
+QString Clipboard_Text() {
+    return QApplication::clipboard()->text();
+}
+void Set_Clipboard_Text(const QString &text) {
+    QApplication::clipboard()->setText(text);
+}
 
-QString Program_Folder() { return QApplication::applicationDirPath(); }
+QString Program_Folder() {
+    return QApplication::applicationDirPath();
+}
 
 Process_Starter Set_Process_Starter(Process_Starter replacement) {
     Process_Starter previous = std::move(starter);
@@ -92,7 +106,9 @@ Warning_Collector::Warning_Collector() {
     });
 }
 
-Warning_Collector::~Warning_Collector() { Flush(); }
+Warning_Collector::~Warning_Collector() {
+    Flush();
+}
 
 void Warning_Collector::Flush() {
     if (flushed_) return;

@@ -1,0 +1,260 @@
+#include "engine/CalcModule.h"
+
+#include "engine/NumberText.h"
+#include "engine/stack.h"
+
+#include <stdexcept>
+
+namespace CalcModule {
+
+std::uint8_t Number_Base = 10;
+std::uint8_t Word_Length = 32;
+std::uint8_t Angle_Unit = 0;
+std::array<double, 26> Variable_Values{};
+std::uint8_t Calc_Mode = 0;
+
+namespace {
+
+Warning_Handler warning_handler;
+
+// State of the running evaluation.
+stack Operator_Stack, Operand_Stack;
+std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
+
+bool Is_Lower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+
+std::int16_t Digit_Code(char c) {
+    if (c >= '1' && c <= '9') return static_cast<std::int16_t>(c - '0');
+    if (c == '0') return 10;
+    if (c == '.') return 11;
+    if (c >= 'A' && c <= 'F' && Number_Base == 16) return static_cast<std::int16_t>(c);
+    if (c == 'e') return 101;
+    return 0;
+}
+
+// The number test on the first character of the rest of the text; testing
+// past the end is an error, as for an empty text.
+bool Number_Char_At(std::string_view text, std::size_t pos) {
+    if (pos >= text.size()) throw std::invalid_argument("number test on an empty text");
+    return Digit_Code(text[pos]) != 0;
+}
+
+// Length (1 to 3) of the operator at the front of the text, 0 if none.
+std::size_t Operator_Length_At(std::string_view text, std::size_t pos) {
+    const std::size_t rest = text.size() - pos;
+    for (std::size_t n = 1; n <= 3 && n <= rest; ++n)
+        if (Operator_Priority(text.substr(pos, n)) != 0) return n;
+    return 0;
+}
+
+std::string Read_Operand_At(std::string_view text, std::size_t &pos) {
+    std::string result;
+    for (;;) {
+        if (pos < text.size() && text[pos] == '-') result += text[pos++];
+        while (Number_Char_At(text, pos)) result += text[pos++];
+        if (result.empty() || result.back() != 'e') break;
+        // an exponent: the character after "e" belongs to the number, whatever it is
+        if (pos < text.size()) result += text[pos++];
+    }
+    if (result.empty() && Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 &&
+        Is_Lower(text[pos])) {
+        result = Standard_Number_Text(Variable_Values[text[pos] - 'a']);
+        ++pos;
+    }
+    return result;
+}
+
+std::string_view Read_Operator_At(std::string_view text, std::size_t &pos) {
+    const std::size_t n = Operator_Length_At(text, pos);
+    std::string_view token = text.substr(pos, n);
+    pos += n;
+    return token;
+}
+
+} // namespace
+
+Warning_Handler Set_Warning_Handler(Warning_Handler handler) {
+    Warning_Handler previous = std::move(warning_handler);
+    warning_handler = std::move(handler);
+    return previous;
+}
+
+void Show_Warning(const std::string &message) {
+    if (warning_handler) warning_handler(message);
+}
+
+std::int16_t Operator_Priority(std::string_view text) {
+    switch (text.size()) {
+    case 1:
+        switch (text[0]) {
+        case '=':
+            return 1;
+        case ')':
+            return 3;
+        case '+':
+        case '-':
+            return 5;
+        case '*':
+        case '/':
+            return 7;
+        case '^':
+            return 9;
+        case '!':
+            return 13;
+        case '(':
+            return 15;
+        }
+        return 0;
+    case 2:
+        if (text == "or") return 7;
+        if (text == "ln") return 11;
+        return 0;
+    case 3:
+        if (text == "mod" || text == "and" || text == "xor") return 7;
+        for (const char *name :
+             {"sin", "cos", "tan", "log", "int", "not", "sqr", "abs", "atn", "asn", "acs"})
+            if (text == name) return 11;
+        return 0;
+    }
+    return 0;
+}
+
+std::int16_t Digit_Class(std::string_view text) {
+    if (text.empty()) throw std::invalid_argument("number test on an empty text");
+    return Digit_Code(text[0]);
+}
+
+std::int16_t Is_Lower_Letter(std::string_view text) {
+    return !text.empty() && Is_Lower(text[0]) ? 1 : 0;
+}
+
+std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
+    Calc_Mode = mode;
+    // First pass: operators of one character, number characters, lowercase letters.
+    std::string kept;
+    kept.reserve(expression.size());
+    for (char c : expression)
+        if (Operator_Priority(std::string_view(&c, 1)) != 0 || Digit_Code(c) != 0 || Is_Lower(c))
+            kept += c;
+    expression.clear(); // the text passed in is consumed
+
+    // Second pass: keep numbers (and letters in mode 1) and whole operator names.
+    std::string output;
+    output.reserve(kept.size());
+    std::size_t pos = 0;
+    while (pos < kept.size()) {
+        const char c = kept[pos];
+        if (Digit_Code(c) != 0 || (mode == 1 && Is_Lower(c))) {
+            output += c;
+            ++pos;
+            continue;
+        }
+        const std::size_t n = Operator_Length_At(kept, pos);
+        if (n != 0) output.append(kept, pos, n);
+        pos += n != 0 ? n : 1;
+    }
+    return output;
+}
+
+std::string Read_Operand(std::string &expression) {
+    std::size_t pos = 0;
+    try {
+        std::string result = Read_Operand_At(expression, pos);
+        expression.erase(0, pos);
+        return result;
+    } catch (...) {
+        expression.erase(0, pos);
+        throw;
+    }
+}
+
+std::string Read_Operator(std::string &expression) {
+    std::size_t pos = 0;
+    std::string token(Read_Operator_At(expression, pos));
+    expression.erase(0, pos);
+    return token;
+}
+
+std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
+    const std::int16_t a = Operator_Priority(top), b = Operator_Priority(incoming);
+    if ((a == 5 || a == 7 || a == 9) && b != 0 && b <= a) return 2;
+    if (a == 13) return b != 0 && b <= 13 ? 1 : 0;
+    if (a == 11) return b != 0 && b < 11 ? 1 : 0;
+    if (a == 15 && b == 3) return 3;
+    return 0;
+}
+
+std::int16_t Reduce_Stacks(const std::string &incoming) {
+    // Applies the top operator while the incoming one does not bind tighter;
+    // a loop rather than one call per operator, so long runs cannot exhaust the stack.
+    for (;;) {
+        const Stack_Value *top = Operator_Stack.Top();
+        if (Operator_Stack.pointer == 0 || Operand_Stack.pointer == 0 || !top || !*top) return 0;
+        const std::int16_t code = Compare_Priority(**top, incoming);
+        if (code == 0) return 0;
+        if (code == 3) {
+            Operator_Stack.Pop();
+            return 3;
+        }
+        try {
+            std::string right = As_Text(Operand_Stack.Pop());
+            std::string left = code == 2 ? As_Text(Operand_Stack.Pop()) : std::string();
+            Operand_Stack.Push(
+                Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit));
+            Operator_Stack.Pop();
+        } catch (...) {
+            Show_Warning(Invalid_Data_Message);
+            return 0;
+        }
+    }
+}
+
+std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
+                                std::uint8_t word_length, std::uint8_t angle_unit,
+                                std::uint8_t mode) {
+    Calc_Base = base;
+    Calc_Word_Length = word_length;
+    Calc_Angle_Unit = angle_unit;
+    Calc_Mode = mode;
+    Operator_Stack.Clear();
+    Operand_Stack.Clear();
+
+    const std::string_view text = expression;
+    std::size_t pos = 0;
+    try {
+        std::uint8_t failures = 0; // reads in a row that took nothing
+        while (pos < text.size() && failures < 4) {
+            std::string operand = Read_Operand_At(text, pos);
+            if (!operand.empty()) {
+                Operand_Stack.Push(std::move(operand));
+                failures = 0;
+            } else {
+                ++failures;
+            }
+            for (;;) {
+                const std::string token(Read_Operator_At(text, pos));
+                if (!token.empty()) {
+                    failures = 0;
+                    if (Reduce_Stacks(token) != 3) Operator_Stack.Push(token);
+                } else {
+                    ++failures;
+                }
+                const char last = token.empty() ? '\0' : token.back();
+                const char next = pos < text.size() ? text[pos] : '\0';
+                // after ")" or "!" a "-" is subtraction; elsewhere it is a sign
+                const bool minus_is_operator = (last == ')' || last == '!') && next == '-';
+                if (!minus_is_operator && !(next != '-' && failures == 0)) break;
+            }
+        }
+    } catch (...) {
+        Show_Warning(Invalid_Data_Message);
+        expression.erase(0, pos); // left as far as it was consumed
+        return std::string();
+    }
+    if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
+    return As_Text(Operand_Stack.Pop());
+}
+
+} // namespace CalcModule

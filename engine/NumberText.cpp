@@ -1,0 +1,242 @@
+#include "engine/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace CalcModule {
+namespace {
+
+// A finite value as decimal digits: value = 0.d1d2d3... × 10^(point),
+// i.e. the first digit stands at 10^(point - 1). Trailing zeros are removed.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // empty for zero
+    int point = 0;
+};
+
+// Rounds to 15 significant digits, exactly (ties to even on the exact value).
+Decimal To_Decimal15(double value) {
+    Decimal d;
+    if (value == 0 || !std::isfinite(value)) return d;
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    (void)ec;
+    const char *p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    while (p < end && *p != 'e') {
+        if (*p != '.') d.digits += *p;
+        ++p;
+    }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    d.point = exponent + 1;
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+// Cuts to at most `decimals` digits after the point, halves away from zero.
+void Cut_Decimals(Decimal &d, int decimals) {
+    const int keep = d.point + decimals; // digits that stay
+    if (static_cast<int>(d.digits.size()) <= keep) return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const bool up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+        if (i >= 0) {
+            ++d.digits[i];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.point;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+}
+
+// Fixed form: at least one digit before the point; the point is written only
+// when digits follow it, unless keep_point.
+std::string Fixed(const Decimal &d, bool keep_point) {
+    std::string out;
+    if (d.digits.empty()) return keep_point ? "0." : "0"; // never "-0"
+    if (d.negative) out += '-';
+    const int n = static_cast<int>(d.digits.size());
+    if (d.point <= 0) {
+        out += '0';
+    } else {
+        for (int i = 0; i < d.point; ++i) out += i < n ? d.digits[i] : '0';
+    }
+    if (n > d.point || keep_point) out += '.';
+    for (int i = 0; i < -d.point; ++i) out += '0';
+    for (int i = std::max(d.point, 0); i < n; ++i) out += d.digits[i];
+    return out;
+}
+
+// Mantissa with one digit before the point and the given exponent text.
+std::string Mantissa(const Decimal &d, bool keep_point) {
+    std::string out;
+    if (d.negative) out += '-';
+    out += d.digits.empty() ? '0' : d.digits[0];
+    if (d.digits.size() > 1 || keep_point) out += '.';
+    if (d.digits.size() > 1) out.append(d.digits, 1);
+    return out;
+}
+
+} // namespace
+
+double Leading_Number_Value(std::string_view text) {
+    // Gather the number, skipping blanks, tabs and line feeds wherever they stand.
+    std::string number;
+    std::size_t i = 0;
+    auto next = [&]() -> char {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
+        return i < text.size() ? text[i] : '\0';
+    };
+    char c = next();
+    if (c == '+' || c == '-') {
+        if (c == '-') number += '-';
+        ++i;
+        c = next();
+    }
+    // the magnitude is about 10^(integer digits, or minus the zeros after the
+    // point, plus the exponent): it tells overflow from underflow
+    bool digits = false, point = false, significant = false;
+    long long magnitude = 0;
+    for (;; ++i, c = next()) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (!point) {
+                if (c != '0' || significant) ++magnitude;
+            } else if (!significant && c == '0') {
+                --magnitude;
+            }
+            significant = significant || c != '0';
+            number += c;
+        } else if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else {
+            break;
+        }
+    }
+    if (!digits || !significant) return 0.0;
+    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+        ++i;
+        c = next();
+        bool minus = false;
+        if (c == '+' || c == '-') {
+            minus = c == '-';
+            ++i;
+            c = next();
+        }
+        long long exponent = 0;
+        if (c >= '0' && c <= '9') number += minus ? "e-" : "e";
+        for (; c >= '0' && c <= '9'; ++i, c = next()) {
+            number += c;
+            if (exponent < 1000000000) exponent = exponent * 10 + (c - '0');
+        }
+        magnitude += minus ? -exponent : exponent;
+    }
+    double value = 0;
+    auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (magnitude > 0) throw std::range_error("number beyond the double range");
+        return 0.0;
+    }
+    return value == 0 ? 0.0 : value; // never -0
+}
+
+std::string Standard_Number_Text(double value) {
+    Decimal d = To_Decimal15(value);
+    if (d.digits.empty()) return "0";
+    const int exponent = d.point - 1;
+    if (exponent >= 15 || exponent < -4) {
+        std::string out = Mantissa(d, false);
+        out += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+        return out;
+    }
+    return Fixed(d, false);
+}
+
+std::string Function_Result_Text(double value) {
+    Decimal d = To_Decimal15(value);
+    Cut_Decimals(d, 15);
+    return Fixed(d, true);
+}
+
+std::string Fixed_Display_Text(double value) {
+    Decimal d = To_Decimal15(value);
+    Cut_Decimals(d, 17);
+    return Fixed(d, true);
+}
+
+std::string Sci_Display_Text(double value) {
+    Decimal d = To_Decimal15(value);
+    const int exponent = d.digits.empty() ? 0 : d.point - 1;
+    std::string out = Mantissa(d, true);
+    out += exponent < 0 ? "e-" : "e+";
+    out += std::to_string(std::abs(exponent));
+    return out;
+}
+
+std::int32_t Round_To_Int32(double value) {
+    const double r = std::nearbyint(value); // halves to even in the default rounding mode
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw std::overflow_error("overflow");
+    return static_cast<std::int32_t>(r);
+}
+
+std::int16_t Round_To_Int16(double value) {
+    const double r = std::nearbyint(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) throw std::overflow_error("overflow");
+    return static_cast<std::int16_t>(r);
+}
+
+namespace {
+std::string Radix_Text(std::int32_t value, int base) {
+    char buf[16];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(value), base);
+    (void)ec;
+    std::string out(buf, end);
+    for (char &c : out)
+        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+} // namespace
+
+std::string Hex_Text(std::int32_t value) {
+    return Radix_Text(value, 16);
+}
+std::string Oct_Text(std::int32_t value) {
+    return Radix_Text(value, 8);
+}
+
+bool Read_Hex_Text(std::string_view text, std::int32_t &value) {
+    if (text.empty()) return false;
+    std::uint64_t v = 0;
+    for (char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return false;
+        v = v * 16 + digit;
+        if (v > 0xFFFFFFFFull) return false;
+    }
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    return true;
+}
+
+} // namespace CalcModule

@@ -1,0 +1,174 @@
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
+#include "radix/RadixModule.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+namespace CalcModule {
+namespace {
+
+struct Range_Failure : std::runtime_error {
+    Range_Failure() : std::runtime_error("out of range") {}
+};
+
+double Checked(double value) {
+    if (!std::isfinite(value)) throw Range_Failure();
+    return value;
+}
+
+double Checked_Divide(double numerator, double denominator) {
+    if (denominator == 0) throw Range_Failure();
+    return Checked(numerator / denominator);
+}
+
+double Checked_Root(double value) {
+    if (!(value >= 0)) throw Range_Failure();
+    return std::pow(value, 0.5);
+}
+
+// An operand text read in the evaluation's base.
+double Read_Value(const std::string &text, std::uint8_t base) {
+    switch (base) {
+    case 16: {
+        std::int32_t value;
+        if (!Read_Hex_Text(text, value)) throw Range_Failure();
+        return value;
+    }
+    case 8:
+    case 2: {
+        // the digit routines ignore a sign, so the sign is taken here
+        const bool negative = !text.empty() && text[0] == '-';
+        const std::string_view digits = std::string_view(text).substr(negative ? 1 : 0);
+        const double value =
+            base == 8 ? RadixModule::Oct_To_Dec(digits) : RadixModule::Bin_To_Dec(digits);
+        return Checked(negative ? -value : value);
+    }
+    default:
+        return Leading_Number_Value(text);
+    }
+}
+
+// Remainder with the sign of the dividend, both rounded to 32-bit integers.
+double Remainder(double left, double right) {
+    const std::int64_t l = Round_To_Int32(left), r = Round_To_Int32(right);
+    if (r == 0) throw Range_Failure();
+    return static_cast<double>(l % r); // 64-bit, so -2147483648 mod -1 cannot trap
+}
+
+double Wrap(double r, std::uint8_t word_length) {
+    if (word_length != 16 && word_length != 8) return r;
+    const double modulus = word_length == 16 ? 65536 : 256;
+    double wrapped = Remainder(r, modulus);
+    if (wrapped < 0) wrapped += modulus;
+    return wrapped;
+}
+
+std::string Write_Value(double r, std::uint8_t base) {
+    switch (base) {
+    case 16:
+        return Hex_Text(Round_To_Int32(r));
+    case 8:
+        return Oct_Text(Round_To_Int32(r));
+    case 2: {
+        std::string digits;
+        if (r < 0) {
+            digits = RadixModule::Hex_To_Bin(Hex_Text(Round_To_Int32(r)));
+        } else {
+            double x = Leading_Number_Value(Standard_Number_Text(r));
+            digits = RadixModule::Dec_To_Bin(x);
+        }
+        return digits.empty() ? "0" : digits; // a negative value that rounds to 0
+    }
+    default:
+        return Standard_Number_Text(r);
+    }
+}
+
+} // namespace
+
+double Factorial(double x) {
+    // Defined for whole numbers from 1 up; the countdown from anything else
+    // would never reach 1. Beyond 170 the result is no longer finite.
+    if (!(x >= 1) || x != std::floor(x)) throw std::domain_error("factorial below 1");
+    if (x > 170) throw std::overflow_error("factorial overflow");
+    double result = 1;
+    for (double n = 2; n <= x; ++n) result = n * result; // the order of x * (x-1)!
+    return result;
+}
+
+std::string Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
+                           std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit) {
+    try {
+        const double k = angle_unit == 1   ? 1.0
+                         : angle_unit == 2 ? 3.14159265358979 / 200
+                                           : 6.28318530717958 / 360;
+        const double L = left.empty() ? 0.0 : Read_Value(left, base);
+        const double R = Read_Value(right, base);
+
+        double r = 0;
+        bool function_result = true;
+        if (op == "sin")
+            r = std::sin(R * k);
+        else if (op == "cos")
+            r = std::cos(R * k);
+        else if (op == "tan")
+            r = std::tan(R * k);
+        else if (op == "ln" || op == "log") {
+            if (!(R > 0)) throw Range_Failure();
+            r = op == "ln" ? std::log(R) : std::log(R) / std::log(10.0);
+        } else if (op == "abs")
+            r = std::fabs(R);
+        else if (op == "sqr")
+            r = Checked_Root(R);
+        else if (op == "atn")
+            r = std::atan(R) / k;
+        else if (op == "asn")
+            r = std::atan(Checked_Divide(R, Checked_Root(1 - R * R))) / k;
+        else if (op == "acs")
+            r = std::atan(Checked_Divide(Checked_Root(1 - R * R), R)) / k;
+        else {
+            function_result = false;
+            if (op == "+")
+                r = L + R;
+            else if (op == "-")
+                r = L - R;
+            else if (op == "*")
+                r = L * R;
+            else if (op == "/")
+                r = Checked_Divide(L, R);
+            else if (op == "^")
+                r = R == 2 ? L * L : R == 3 ? L * L * L : std::pow(L, R);
+            else if (op == "mod")
+                r = Remainder(L, R);
+            else if (op == "and")
+                r = Round_To_Int32(L) & Round_To_Int32(R);
+            else if (op == "or")
+                r = Round_To_Int32(L) | Round_To_Int32(R);
+            else if (op == "xor")
+                r = Round_To_Int32(L) ^ Round_To_Int32(R);
+            else if (op == "not")
+                r = -R - 1;
+            else if (op == "int")
+                r = std::floor(R);
+            else if (op == "!")
+                r = Factorial(std::floor(R));
+            else
+                throw Range_Failure(); // not an operator of the library
+        }
+        r = Checked(r);
+
+        if (function_result) {
+            std::string text = Function_Result_Text(r);
+            if (base == 10 && word_length == 32) return text;
+            r = Leading_Number_Value(text); // later steps read the text back
+        }
+        return Write_Value(Wrap(r, word_length), base);
+    } catch (...) {
+        Show_Warning(Range_Message);
+        return std::string();
+    }
+}
+
+} // namespace CalcModule

@@ -1,0 +1,130 @@
+#include "engine/NumberText.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace CalcModule;
+
+TEST(NumberText, LeadingNumberValue) {
+    struct Case {
+        const char *text;
+        double value;
+    };
+    const Case cases[] = {{"3.", 3},        {"12abc", 12}, {"1.5e-3x", 0.0015}, {"", 0},
+                          {"abc", 0},       {"-", 0},      {" 1 2\t3\n", 123},  {"- 5", -5},
+                          {"+7", 7},        {"2D3", 2000}, {"2d-1", 0.2},       {"1E2", 100},
+                          {"1e", 1},        {"1e+", 1},    {".5", 0.5},         {"-.5", -0.5},
+                          {"1.2.3", 1.2},   {"--5", 0},    {"1e-400", 0},       {"-0", 0},
+                          {"0.000e999", 0}, {"FF", 0},     {"7FFFFFFF", 7}};
+    for (const auto &c : cases) EXPECT_EQ(Leading_Number_Value(c.text), c.value) << c.text;
+    EXPECT_FALSE(std::signbit(Leading_Number_Value("-0.0")));
+    EXPECT_THROW(Leading_Number_Value("1e999"), std::range_error);
+    EXPECT_THROW(Leading_Number_Value("-2e308"), std::range_error);
+    EXPECT_THROW(Leading_Number_Value("1e99999999999999999999"), std::range_error);
+    EXPECT_EQ(Leading_Number_Value("0.00001e-99999999999999999999"), 0);
+}
+
+TEST(NumberText, StandardNumberText) {
+    struct Case {
+        double value;
+        const char *text;
+    };
+    const Case cases[] = {{2.5, "2.5"},
+                          {3, "3"},
+                          {-0.125, "-0.125"},
+                          {0, "0"},
+                          {-0.0, "0"},
+                          {1e15, "1E+15"},
+                          {1.23456789012346e20, "1.23456789012346E+20"},
+                          {999999999999999.6, "1E+15"},
+                          {999999999999999, "999999999999999"},
+                          {0.1 + 0.2, "0.3"},
+                          {1.0 / 3, "0.333333333333333"},
+                          {0.0001, "0.0001"},
+                          {0.00001, "1E-05"},
+                          {-1.5e-7, "-1.5E-07"},
+                          {1e100, "1E+100"},
+                          {123456.789, "123456.789"},
+                          {std::numeric_limits<double>::max(), "1.79769313486232E+308"}};
+    for (const auto &c : cases) EXPECT_EQ(Standard_Number_Text(c.value), c.text) << c.value;
+}
+
+TEST(NumberText, DisplayPatterns) {
+    struct Case {
+        double value;
+        const char *function, *fixed, *sci;
+    };
+    const Case cases[] = {
+        {3, "3.", "3.", "3.e+0"},
+        {0.25, "0.25", "0.25", "2.5e-1"},
+        {-2, "-2.", "-2.", "-2.e+0"},
+        {0, "0.", "0.", "0.e+0"},
+        {-0.0, "0.", "0.", "0.e+0"},
+        {1e16, "10000000000000000.", "10000000000000000.", "1.e+16"},
+        {1.5e20, "150000000000000000000.", "150000000000000000000.", "1.5e+20"},
+        {1500, "1500.", "1500.", "1.5e+3"},
+        {1.0 / 3, "0.333333333333333", "0.333333333333333", "3.33333333333333e-1"},
+        {0.1 + 0.2, "0.3", "0.3", "3.e-1"},
+        {4e-18, "0.", "0.", "4.e-18"},
+        {5e-18, "0.", "0.00000000000000001", "5.e-18"},
+        {-5e-16, "-0.000000000000001", "-0.0000000000000005", "-5.e-16"},
+        {-4e-16, "0.", "-0.0000000000000004", "-4.e-16"},
+        {1.23456789012345e-10, "0.000000000123457", "0.00000000012345679", "1.23456789012345e-10"},
+        {0.999999999999999999, "1.", "1.", "1.e+0"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(Function_Result_Text(c.value), c.function) << c.value;
+        EXPECT_EQ(Fixed_Display_Text(c.value), c.fixed) << c.value;
+        EXPECT_EQ(Sci_Display_Text(c.value), c.sci) << c.value;
+    }
+}
+
+TEST(NumberText, IntegerRoundingHalvesToEven) {
+    struct Case {
+        double value;
+        std::int32_t rounded;
+    };
+    const Case cases[] = {{2.5, 2},
+                          {3.5, 4},
+                          {-2.5, -2},
+                          {0.5, 0},
+                          {-0.5, 0},
+                          {2147483647.4, 2147483647},
+                          {-2147483648.5, -2147483648},
+                          {-2147483648.0, -2147483648}};
+    for (const auto &c : cases) EXPECT_EQ(Round_To_Int32(c.value), c.rounded) << c.value;
+    for (double bad : {2147483647.5, -2147483649.0, 1e300, std::nan(""),
+                       std::numeric_limits<double>::infinity()})
+        EXPECT_THROW(Round_To_Int32(bad), std::overflow_error) << bad;
+    EXPECT_EQ(Round_To_Int16(32767.4), 32767);
+    EXPECT_EQ(Round_To_Int16(-32768.5), -32768);
+    EXPECT_THROW(Round_To_Int16(32767.5), std::overflow_error);
+    EXPECT_THROW(Round_To_Int16(-32769), std::overflow_error);
+}
+
+TEST(NumberText, HexadecimalAndOctalTexts) {
+    EXPECT_EQ(Hex_Text(-1), "FFFFFFFF");
+    EXPECT_EQ(Hex_Text(255), "FF");
+    EXPECT_EQ(Hex_Text(0), "0");
+    EXPECT_EQ(Oct_Text(-1), "37777777777");
+    EXPECT_EQ(Oct_Text(8), "10");
+    struct Case {
+        const char *text;
+        bool ok;
+        std::int32_t value;
+    };
+    const Case cases[] = {{"FFFF", true, 65535},  {"7FFFFFFF", true, 2147483647},
+                          {"FFFFFFFF", true, -1}, {"80000000", true, -2147483647 - 1},
+                          {"000000001", true, 1}, {"100000000", false, 0},
+                          {"", false, 0},         {"ff", false, 0},
+                          {"-1", false, 0},       {"1.5", false, 0},
+                          {"1G", false, 0}};
+    for (const auto &c : cases) {
+        std::int32_t value = 0;
+        EXPECT_EQ(Read_Hex_Text(c.text, value), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}
