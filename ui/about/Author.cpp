@@ -39,5 +39,5 @@ Author::Author(QWidget *parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Label1);
     layout->addWidget(Label2);
     layout->addWidget(Label3);
-    setMinimumWidth(360);
+    setMinimumWidth(440);
 }
