@@ -1,5 +1,6 @@
 #include "engine/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,7 +13,8 @@ namespace {
 // i.e. the first digit stands at 10^(point - 1). Trailing zeros are removed.
 struct Decimal {
     bool negative = false;
-    std::string digits; // empty for zero
+    char digits[24]; // digits[0..count), no zero at the end
+    int count = 0;   // 0 for zero
     int point = 0;
 };
 
@@ -21,78 +23,129 @@ Decimal To_Decimal15(double value) {
     Decimal d;
     if (value == 0 || !std::isfinite(value)) return d;
     char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    (void)ec;
+    // The shortest text that reads back as the value: when it has at most 15
+    // significant digits it is also the value rounded to 15 digits, since the
+    // 15-digit grid is far coarser than the spacing of doubles.
+    const char *end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
+    const char *e = std::find(static_cast<const char *>(buf), end, 'e');
+    const long digits =
+        (e - buf) - (value < 0) - (std::find(static_cast<const char *>(buf), e, '.') != e);
+    if (digits > 15) {
+        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+        e = std::find(static_cast<const char *>(buf), end, 'e');
+    }
     const char *p = buf;
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    while (p < end && *p != 'e') {
-        if (*p != '.') d.digits += *p;
-        ++p;
-    }
+    for (; p < e; ++p)
+        if (*p != '.') d.digits[d.count++] = *p;
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
     d.point = exponent + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
     return d;
 }
 
 // Cuts to at most `decimals` digits after the point, halves away from zero.
 void Cut_Decimals(Decimal &d, int decimals) {
     const int keep = d.point + decimals; // digits that stay
-    if (static_cast<int>(d.digits.size()) <= keep) return;
+    if (d.count <= keep) return;
     if (keep < 0) {
-        d.digits.clear();
+        d.count = 0;
         return;
     }
     const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
+    d.count = keep;
     if (up) {
         int i = keep - 1;
         while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
         if (i >= 0) {
             ++d.digits[i];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
+        } else { // all nines: one more digit in front
+            std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
+            d.digits[0] = '1';
+            ++d.count;
             ++d.point;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
 }
 
 // Fixed form: at least one digit before the point; the point is written only
 // when digits follow it, unless keep_point.
 std::string Fixed(const Decimal &d, bool keep_point) {
+    if (d.count == 0) return keep_point ? "0." : "0"; // never "-0"
     std::string out;
-    if (d.digits.empty()) return keep_point ? "0." : "0"; // never "-0"
+    out.reserve(d.count + std::abs(d.point) + 3);
     if (d.negative) out += '-';
-    const int n = static_cast<int>(d.digits.size());
+    const int n = d.count;
     if (d.point <= 0) {
         out += '0';
     } else {
-        for (int i = 0; i < d.point; ++i) out += i < n ? d.digits[i] : '0';
+        out.append(d.digits, std::min(n, d.point));
+        if (d.point > n) out.append(d.point - n, '0');
     }
     if (n > d.point || keep_point) out += '.';
-    for (int i = 0; i < -d.point; ++i) out += '0';
-    for (int i = std::max(d.point, 0); i < n; ++i) out += d.digits[i];
+    if (d.point < 0) out.append(-d.point, '0');
+    if (n > std::max(d.point, 0))
+        out.append(d.digits + std::max(d.point, 0), n - std::max(d.point, 0));
     return out;
 }
 
-// Mantissa with one digit before the point and the given exponent text.
+// Mantissa with one digit before the point.
 std::string Mantissa(const Decimal &d, bool keep_point) {
     std::string out;
     if (d.negative) out += '-';
-    out += d.digits.empty() ? '0' : d.digits[0];
-    if (d.digits.size() > 1 || keep_point) out += '.';
-    if (d.digits.size() > 1) out.append(d.digits, 1);
+    out += d.count == 0 ? '0' : d.digits[0];
+    if (d.count > 1 || keep_point) out += '.';
+    if (d.count > 1) out.append(d.digits + 1, d.count - 1);
     return out;
 }
 
 } // namespace
 
+namespace {
+// The common case: a plain number with no blanks and no "d" exponent, which
+// std::from_chars reads in place. False when the slow path must decide.
+bool Plain_Number_Value(std::string_view text, double &value) {
+    std::size_t i = text.size() && text[0] == '-' ? 1 : 0;
+    const std::size_t start = i;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point)
+            point = true;
+        else if (c < '0' || c > '9')
+            break;
+    }
+    const std::size_t mantissa = i - start - point;
+    if (mantissa == 0 || mantissa > 300) return false;
+    if (i < text.size()) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == 'd' || c == 'D') return false;
+        if (c == 'e' || c == 'E') {
+            std::size_t j = i + 1;
+            if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+            const std::size_t digits_start = j;
+            while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+            if (j - digits_start > 5) return false;
+            if (j < text.size() && (text[j] == ' ' || text[j] == '\t' || text[j] == '\n'))
+                return false;
+        }
+    }
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc()) return false;
+    if (value == 0) value = 0; // never -0
+    return true;
+}
+} // namespace
+
 double Leading_Number_Value(std::string_view text) {
+    double fast;
+    if (Plain_Number_Value(text, fast)) return fast;
     // Gather the number, skipping blanks, tabs and line feeds wherever they stand.
     std::string number;
     std::size_t i = 0;
@@ -154,9 +207,21 @@ double Leading_Number_Value(std::string_view text) {
     return value == 0 ? 0.0 : value; // never -0
 }
 
+namespace {
+// Whole numbers below 1e15 are their own 15-digit rounding: write them directly.
+bool Whole_Number_Text(double value, std::string &out) {
+    if (!(std::fabs(value) < 1e15) || value != std::trunc(value)) return false;
+    char buf[24];
+    out.assign(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
+    return true;
+}
+} // namespace
+
 std::string Standard_Number_Text(double value) {
+    std::string whole;
+    if (Whole_Number_Text(value, whole)) return whole;
     Decimal d = To_Decimal15(value);
-    if (d.digits.empty()) return "0";
+    if (d.count == 0) return "0";
     const int exponent = d.point - 1;
     if (exponent >= 15 || exponent < -4) {
         std::string out = Mantissa(d, false);
@@ -183,7 +248,7 @@ std::string Fixed_Display_Text(double value) {
 
 std::string Sci_Display_Text(double value) {
     Decimal d = To_Decimal15(value);
-    const int exponent = d.digits.empty() ? 0 : d.point - 1;
+    const int exponent = d.count == 0 ? 0 : d.point - 1;
     std::string out = Mantissa(d, true);
     out += exponent < 0 ? "e-" : "e+";
     out += std::to_string(std::abs(exponent));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <string_view>
 
 namespace CalcModule {
 namespace {
@@ -21,6 +22,18 @@ double Checked(double value) {
 double Checked_Divide(double numerator, double denominator) {
     if (denominator == 0) throw Range_Failure();
     return Checked(numerator / denominator);
+}
+
+double Checked_Positive(double value) {
+    if (!(value > 0)) throw Range_Failure();
+    return value;
+}
+
+// An operator name of up to three characters as one number, for switching.
+constexpr std::uint32_t Name_Code(std::string_view name) {
+    std::uint32_t code = 0;
+    for (char c : name) code = code << 8 | static_cast<unsigned char>(c);
+    return code;
 }
 
 double Checked_Root(double value) {
@@ -108,54 +121,80 @@ std::string Apply_Operator(const std::string &left, const std::string &right, co
         const double R = Read_Value(right, base);
 
         double r = 0;
-        bool function_result = true;
-        if (op == "sin")
-            r = std::sin(R * k);
-        else if (op == "cos")
-            r = std::cos(R * k);
-        else if (op == "tan")
-            r = std::tan(R * k);
-        else if (op == "ln" || op == "log") {
-            if (!(R > 0)) throw Range_Failure();
-            r = op == "ln" ? std::log(R) : std::log(R) / std::log(10.0);
-        } else if (op == "abs")
-            r = std::fabs(R);
-        else if (op == "sqr")
-            r = Checked_Root(R);
-        else if (op == "atn")
-            r = std::atan(R) / k;
-        else if (op == "asn")
-            r = std::atan(Checked_Divide(R, Checked_Root(1 - R * R))) / k;
-        else if (op == "acs")
-            r = std::atan(Checked_Divide(Checked_Root(1 - R * R), R)) / k;
-        else {
-            function_result = false;
-            if (op == "+")
-                r = L + R;
-            else if (op == "-")
-                r = L - R;
-            else if (op == "*")
-                r = L * R;
-            else if (op == "/")
-                r = Checked_Divide(L, R);
-            else if (op == "^")
-                r = R == 2 ? L * L : R == 3 ? L * L * L : std::pow(L, R);
-            else if (op == "mod")
-                r = Remainder(L, R);
-            else if (op == "and")
-                r = Round_To_Int32(L) & Round_To_Int32(R);
-            else if (op == "or")
-                r = Round_To_Int32(L) | Round_To_Int32(R);
-            else if (op == "xor")
-                r = Round_To_Int32(L) ^ Round_To_Int32(R);
-            else if (op == "not")
-                r = -R - 1;
-            else if (op == "int")
-                r = std::floor(R);
-            else if (op == "!")
-                r = Factorial(std::floor(R));
-            else
+        bool function_result = false;
+        switch (op.size() <= 3 ? Name_Code(op) : 0) {
+        case Name_Code("+"):
+            r = L + R;
+            break;
+        case Name_Code("-"):
+            r = L - R;
+            break;
+        case Name_Code("*"):
+            r = L * R;
+            break;
+        case Name_Code("/"):
+            r = Checked_Divide(L, R);
+            break;
+        case Name_Code("^"):
+            r = R == 2 ? L * L : R == 3 ? L * L * L : std::pow(L, R);
+            break;
+        case Name_Code("mod"):
+            r = Remainder(L, R);
+            break;
+        case Name_Code("and"):
+            r = Round_To_Int32(L) & Round_To_Int32(R);
+            break;
+        case Name_Code("or"):
+            r = Round_To_Int32(L) | Round_To_Int32(R);
+            break;
+        case Name_Code("xor"):
+            r = Round_To_Int32(L) ^ Round_To_Int32(R);
+            break;
+        case Name_Code("not"):
+            r = -R - 1;
+            break;
+        case Name_Code("int"):
+            r = std::floor(R);
+            break;
+        case Name_Code("!"):
+            r = Factorial(std::floor(R));
+            break;
+        default:
+            function_result = true;
+            switch (Name_Code(op)) {
+            case Name_Code("sin"):
+                r = std::sin(R * k);
+                break;
+            case Name_Code("cos"):
+                r = std::cos(R * k);
+                break;
+            case Name_Code("tan"):
+                r = std::tan(R * k);
+                break;
+            case Name_Code("ln"):
+                r = std::log(Checked_Positive(R));
+                break;
+            case Name_Code("log"):
+                r = std::log(Checked_Positive(R)) / std::log(10.0);
+                break;
+            case Name_Code("abs"):
+                r = std::fabs(R);
+                break;
+            case Name_Code("sqr"):
+                r = Checked_Root(R);
+                break;
+            case Name_Code("atn"):
+                r = std::atan(R) / k;
+                break;
+            case Name_Code("asn"):
+                r = std::atan(Checked_Divide(R, Checked_Root(1 - R * R))) / k;
+                break;
+            case Name_Code("acs"):
+                r = std::atan(Checked_Divide(Checked_Root(1 - R * R), R)) / k;
+                break;
+            default:
                 throw Range_Failure(); // not an operator of the library
+            }
         }
         r = Checked(r);
 
