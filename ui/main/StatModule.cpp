@@ -1,5 +1,6 @@
 #include "ui/main/StatModule.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace StatModule {
@@ -27,6 +28,19 @@ bool Std_Deviation(double &s) {
     for (int i = 0; i < Stat_Count; ++i) {
         const double d = Stat_Values[i] - m;
         q += d * d;
+    }
+    if (!std::isfinite(q)) {
+        // the squares overflowed although the deviation itself may be finite:
+        // sum them again relative to the largest distance from the mean
+        double scale = 0;
+        for (int i = 0; i < Stat_Count; ++i) scale = std::max(scale, std::fabs(Stat_Values[i] - m));
+        q = 0;
+        for (int i = 0; i < Stat_Count; ++i) {
+            const double d = (Stat_Values[i] - m) / scale;
+            q += d * d;
+        }
+        s = scale * std::sqrt(q / (Stat_Count - 1));
+        return std::isfinite(s);
     }
     s = std::sqrt(q / (Stat_Count - 1));
     return true;
