@@ -1,0 +1,116 @@
+#include "engine/CalcModule.h"
+#include "ui/platform/Long_Task.h"
+#include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Platform.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+struct Recording : ::testing::Test {
+    void SetUp() override {
+        Platform::Set_Recording(true);
+        Platform::Clear_Recording();
+        Platform::Install_Engine_Warnings();
+    }
+    void TearDown() override {
+        Platform::Clear_Recording();
+        CalcModule::Set_Warning_Handler(nullptr);
+    }
+};
+} // namespace
+
+TEST_F(Recording, BoxesAndBeepsAreRecordedWithCaptions) {
+    Platform::Show_Warning(QStringLiteral("一"));
+    Platform::Show_Warning(QStringLiteral("二"), QStringLiteral("Quorvex"));
+    Platform::Beep();
+    Platform::Beep();
+    EXPECT_EQ(Platform::Recorded_Warnings(), (QStringList{"一", "二"}));
+    EXPECT_EQ(Platform::Recorded_Captions(), (QStringList{"警告", "Quorvex"}));
+    EXPECT_EQ(Platform::Recorded_Beeps(), 2);
+    Platform::Clear_Recording();
+    EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+    EXPECT_EQ(Platform::Recorded_Beeps(), 0);
+}
+
+TEST_F(Recording, EngineWarningsReachTheBox) {
+    std::string text = "1/0=";
+    EXPECT_EQ(CalcModule::Evaluate_Expression(text, 10, 32, 0, 0), "");
+    EXPECT_EQ(Platform::Recorded_Warnings(),
+              QStringList{QString::fromUtf8(CalcModule::Range_Message)});
+}
+
+TEST_F(Recording, CollectorShowsEachDistinctWarningOnceAndRestoresTheHandler) {
+    {
+        Platform::Warning_Collector collector;
+        for (int i = 0; i < 50; ++i) {
+            std::string text = i % 2 ? "1/0=" : "+5*2=";
+            CalcModule::Evaluate_Expression(text, 10, 32, 0, 0);
+        }
+        EXPECT_EQ(collector.Count(), 50);
+        EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+    }
+    EXPECT_EQ(Platform::Recorded_Warnings(),
+              (QStringList{QString::fromUtf8(CalcModule::Invalid_Data_Message),
+                           QString::fromUtf8(CalcModule::Range_Message)}));
+    std::string text = "1/0=";
+    CalcModule::Evaluate_Expression(text, 10, 32, 0, 0);
+    EXPECT_EQ(Platform::Recorded_Warnings().size(), 3);
+}
+
+TEST_F(Recording, ViewerGetsThePathAsOneArgument) {
+    QString started_program;
+    QStringList started_arguments;
+    auto previous =
+        Platform::Set_Process_Starter([&](const QString &program, const QStringList &args) {
+            started_program = program;
+            started_arguments = args;
+            return true;
+        });
+    const QString path = QStringLiteral("/opt/my calculator/Help.Txt");
+    EXPECT_TRUE(Platform::Open_Text_File(path));
+    EXPECT_EQ(started_program, "xdg-open");
+    EXPECT_EQ(started_arguments, QStringList{path});
+
+    int attempts = 0;
+    Platform::Set_Process_Starter([&](const QString &, const QStringList &) {
+        ++attempts;
+        throw std::runtime_error("cannot start");
+        return true;
+    });
+    EXPECT_FALSE(Platform::Open_Text_File(path));
+    EXPECT_GT(attempts, 1);
+    Platform::Set_Process_Starter(previous);
+}
+
+TEST(ModeNotifier, SetsTheUnitAndTellsListeners) {
+    QSignalSpy spy(&Platform::Mode_Notifier::Instance(),
+                   &Platform::Mode_Notifier::Angle_Unit_Changed);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(2);
+    EXPECT_EQ(CalcModule::Angle_Unit, 2);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 2);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
+}
+
+TEST(LongTask, SmallWorkShowsNothingLargeWorkCanBeCancelled) {
+    const int before = Platform::Long_Task::Dialogs_Shown();
+    {
+        Platform::Long_Task task(QStringLiteral("计算"), 1000);
+        for (int i = 0; i < 1000; ++i) ASSERT_FALSE(task.Cancelled());
+        EXPECT_FALSE(task.Dialog_Shown());
+    }
+    EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), before);
+
+    Platform::Long_Task::Simulate_Cancel_After(10000);
+    long long steps = 0;
+    {
+        Platform::Long_Task task(QStringLiteral("计算"), 5e6);
+        while (!task.Cancelled()) ++steps;
+        EXPECT_TRUE(task.Dialog_Shown());
+    }
+    Platform::Long_Task::Simulate_Cancel_After(-1);
+    EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), before + 1);
+    EXPECT_GE(steps, 10000);
+    EXPECT_LT(steps, 20000);
+}
