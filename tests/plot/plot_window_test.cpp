@@ -1,0 +1,120 @@
+#include "Plot_Fixture.h"
+
+#include "ui/platform/Mode_Notifier.h"
+
+#include <QAbstractItemView>
+#include <QSignalSpy>
+
+namespace {
+
+TEST_F(Plot, OpensInRadiansWithItsDefaults) {
+    EXPECT_EQ(w->windowTitle(), "函数图像");
+    EXPECT_EQ(CalcModule::Angle_Unit, 1);
+    EXPECT_TRUE(Find<QRadioButton>("Angle_Option_1")->isChecked());
+    EXPECT_EQ(Text("Fun_min"), "-271");
+    EXPECT_EQ(Text("Fun_max"), "271");
+    EXPECT_EQ(Text("Text2"), "222");
+    EXPECT_FALSE(Find<QLineEdit>("X_Expression")->isVisible());
+    EXPECT_EQ(Text("X_Expression"), "x");
+    const char *shown[][2] = {{"X_Zoom", "10"}, {"Y_Zoom", "10"}, {"Density", "1"}};
+    for (const auto &c : shown) EXPECT_EQ(Find<QComboBox>(c[0])->currentText(), c[1]) << c[0];
+    EXPECT_EQ(Find<QComboBox>("X_Zoom")->count(), 14);
+    EXPECT_EQ(Find<QComboBox>("Density")->itemText(6), "0.001");
+    // the surface spans the design width, so the first drawing samples -271 to 271
+    EXPECT_NEAR(Surface()->Width(), 5420, 7.5);
+    EXPECT_GE(Surface()->width(), 100);
+}
+
+TEST_F(Plot, ChoosingAnXZoomSuitsTheDensityToIt) {
+    struct Case {
+        const char *zoom, *density;
+    };
+    const Case cases[] = {{"3000", "0.01"}, {"30", "0.1"}, {"10", "7"},   {"0.01", "1000"},
+                          {"0.1", "100"},   {"1", "10"},   {"50", "0.1"}, {"1000", "0.1"}};
+    auto *zoom = Find<QComboBox>("X_Zoom");
+    for (const auto &c : cases) {
+        Type_Combo("Density", "7");
+        zoom->showPopup();
+        zoom->view()->setCurrentIndex(zoom->model()->index(zoom->findText(c.zoom), 0));
+        QTest::keyClick(zoom->view(), Qt::Key_Return);
+        EXPECT_EQ(zoom->currentText(), c.zoom);
+        EXPECT_EQ(Find<QComboBox>("Density")->currentText(), c.density) << c.zoom;
+    }
+    Type_Combo("Density", "7");
+    Type_Combo("X_Zoom", "5000"); // typing alone chooses nothing
+    EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "7");
+}
+
+TEST_F(Plot, ModeSwitchesWriteTheFullTurnAndKeepOneModeAtATime) {
+    const char *full_turn[] = {"360", "6.28318530717958", "400"};
+    for (int unit = 0; unit < 3; ++unit) {
+        Find<QRadioButton>(QString("Angle_Option_%1").arg(unit))->setChecked(true);
+        ASSERT_EQ(CalcModule::Angle_Unit, unit);
+        Find<QCheckBox>(unit == 1 ? "Check1" : "Parameter_Equation")->setChecked(true);
+        EXPECT_EQ(Text("Fun_min"), "0.00001");
+        EXPECT_EQ(Text("Fun_max"), full_turn[unit]) << unit;
+        Find<QCheckBox>("Check1")->setChecked(false);
+        Find<QCheckBox>("Parameter_Equation")->setChecked(false);
+    }
+    // a later change of unit leaves the range alone
+    Find<QRadioButton>("Angle_Option_0")->setChecked(true);
+    EXPECT_EQ(Text("Fun_max"), "400");
+
+    Find<QCheckBox>("Parameter_Equation")->setChecked(true);
+    EXPECT_TRUE(Find<QLineEdit>("X_Expression")->isVisible());
+    Type("X_Expression", "cos(x)");
+    Find<QCheckBox>("Check1")->setChecked(true);
+    EXPECT_FALSE(Find<QCheckBox>("Parameter_Equation")->isChecked());
+    EXPECT_FALSE(Find<QLineEdit>("X_Expression")->isVisible());
+    EXPECT_EQ(Text("X_Expression"), "x");
+    Find<QCheckBox>("Parameter_Equation")->setChecked(true);
+    EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+}
+
+TEST_F(Plot, AngleOptionsFollowTheProgramWideUnitWithoutEcho) {
+    QSignalSpy changes(&Platform::Mode_Notifier::Instance(),
+                       &Platform::Mode_Notifier::Angle_Unit_Changed);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(0); // another window chose degrees
+    EXPECT_TRUE(Find<QRadioButton>("Angle_Option_0")->isChecked());
+    EXPECT_EQ(changes.count(), 1);
+    QTest::mouseClick(Find<QRadioButton>("Angle_Option_2"), Qt::LeftButton);
+    EXPECT_EQ(CalcModule::Angle_Unit, 2);
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
+    Type("Y_Expression", "1000"); // the curve stays off the surface: only axes and ticks
+    Click("CommandButton1");
+    Click("CommandButton1");
+    EXPECT_EQ(w->Shift_Y, -170 - 2 * 222);
+    EXPECT_EQ(At(-265, 0), 77777);
+    EXPECT_DOUBLE_EQ(Sy(0), Cy() - 614);
+    Click("CommandButton3");
+    Click("CommandButton4");
+    EXPECT_EQ(w->Shift_Y, -392);
+    EXPECT_EQ(w->Shift_X, 222);
+    EXPECT_EQ(Surface()->Color_At(Cx() + 222, 30), 77777);
+
+    // restoring moves nothing until the next drawing
+    const QImage before = Surface()->Image();
+    Click("Reversion");
+    EXPECT_EQ(w->Shift_X, 0);
+    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(Surface()->Image(), before);
+
+    // an edited move unit counts from the next drawing on, held to 16 bits
+    Type("Text2", "40000");
+    Click("CommandButton4");
+    EXPECT_EQ(w->Shift_X, 222);
+    EXPECT_EQ(w->Move_Step, 32767);
+    Click("CommandButton4");
+    Click("CommandButton4");
+    EXPECT_EQ(w->Shift_X, 32767);
+    Type("Text2", "-1e9");
+    Click("Display");
+    Click("CommandButton2");
+    EXPECT_EQ(w->Shift_X, 32767);
+    EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,361 @@
+#include "ui/plot/Func_Image.h"
+
+#include "engine/CalcModule.h"
+#include "ui/platform/Mode_Notifier.h"
+#include "ui/plot/Drawing_Surface.h"
+#include "ui/plot/Plot_Numbers.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QLabel *New_Label(const QString &text, const QString &name, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit *New_Box(const QString &text, const QString &name, const QString &accessible,
+                   QWidget *parent) {
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessible);
+    return box;
+}
+
+QComboBox *New_Combo(const QString &text, const QString &name, const QString &accessible,
+                     QWidget *parent) {
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setAccessibleName(accessible);
+    combo->setEditable(true);
+    // a typed value is used as it stands; it never joins the list
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setEditText(text);
+    return combo;
+}
+
+QPushButton *New_Arrow(const QString &name, const QString &tip, QWidget *parent) {
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setFixedSize(30, 24);
+    return button;
+}
+
+// Fills a combo box's list without losing the text it shows.
+void Fill_List(QComboBox *combo, const QStringList &items) {
+    const QString shown = combo->currentText();
+    combo->addItems(items);
+    const int index = combo->findText(shown);
+    combo->setCurrentIndex(index);
+    if (index < 0) combo->setEditText(shown);
+}
+
+std::int16_t Clamp_To_Int16(int value) {
+    return std::int16_t(std::clamp(value, -32768, 32767));
+}
+
+} // namespace
+
+Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("函数图像"));
+    Build_Controls();
+
+    connect(&Platform::Mode_Notifier::Instance(), &Platform::Mode_Notifier::Angle_Unit_Changed,
+            this, [this](int unit) { Follow_Angle_Unit(unit); });
+    connect(angle_group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on && !following_unit_) Angle_Option_Click(id);
+    });
+    connect(Parameter_Equation, &QCheckBox::toggled, this, [this] { Parameter_Equation_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(X_Zoom, &QComboBox::activated, this, [this] { X_Zoom_Click(); });
+    connect(Display, &QPushButton::clicked, this, [this] { Display_Click(); });
+    connect(CommandButton1, &QPushButton::clicked, this, [this] { CommandButton1_Click(); });
+    connect(CommandButton2, &QPushButton::clicked, this, [this] { CommandButton2_Click(); });
+    connect(CommandButton3, &QPushButton::clicked, this, [this] { CommandButton3_Click(); });
+    connect(CommandButton4, &QPushButton::clicked, this, [this] { CommandButton4_Click(); });
+    connect(Reversion, &QPushButton::clicked, this, [this] { Reversion_Click(); });
+
+    Form_Load();
+
+    // A width of 8820 units leaves the surface 5420 units wide, as at design size.
+    const double upp_x = Picture1->Units_Per_Pixel_X(), upp_y = Picture1->Units_Per_Pixel_Y();
+    const int min_width = int(std::ceil(Width_Margin / upp_x)) + Minimum_Surface_Pixels;
+    const int min_height = std::max(int(std::ceil(Height_Margin / upp_y)) + Minimum_Surface_Pixels,
+                                    layout()->minimumSize().height());
+    setMinimumSize(min_width, min_height);
+    resize(std::max(min_width, int(std::lround(8820 / upp_x))),
+           std::max(min_height, int(std::lround(3950 / upp_y))));
+    Form_Resize();
+}
+
+void Func_Image::Build_Controls() {
+    Picture1 = new Drawing_Surface(this);
+    Picture1->setObjectName(QStringLiteral("Drawing_Surface"));
+    Picture1->setAccessibleName(QStringLiteral("函数图像"));
+
+    // The controls stand in a column left of the surface; the surface itself is
+    // placed by Form_Resize, so the column's layout is not the window's.
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Control_Panel"));
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(4);
+
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(4);
+    form->setVerticalSpacing(4);
+    Label7 = New_Label(QStringLiteral("Y="), QStringLiteral("Label7"), panel);
+    Y_Expression = New_Box(QString(), QStringLiteral("Y_Expression"), QStringLiteral("Y="), panel);
+    Label1 = New_Label(QStringLiteral("X="), QStringLiteral("Label1"), panel);
+    X_Expression =
+        New_Box(QStringLiteral("x"), QStringLiteral("X_Expression"), QStringLiteral("X="), panel);
+    form->addWidget(Label7, 0, 0);
+    form->addWidget(Y_Expression, 0, 1);
+    form->addWidget(Label1, 1, 0);
+    form->addWidget(X_Expression, 1, 1);
+    Label1->hide();
+    X_Expression->hide();
+    column->addLayout(form);
+
+    Parameter_Equation = new QCheckBox(QStringLiteral("参数方程：（x为参数）"), panel);
+    Parameter_Equation->setObjectName(QStringLiteral("Parameter_Equation"));
+    Check1 = new QCheckBox(QStringLiteral("极作标"), panel);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    column->addWidget(Parameter_Equation);
+    column->addWidget(Check1);
+
+    auto *domain = new QHBoxLayout;
+    domain->setSpacing(2);
+    Fun_min = New_Box(QStringLiteral("-271"), QStringLiteral("Fun_min"),
+                      QStringLiteral("定义域下限"), panel);
+    Fun_max = New_Box(QStringLiteral("271"), QStringLiteral("Fun_max"),
+                      QStringLiteral("定义域上限"), panel);
+    domain->addWidget(New_Label(QStringLiteral("定义域:"), QStringLiteral("Label2"), panel));
+    domain->addWidget(Fun_min, 1);
+    domain->addWidget(New_Label(QStringLiteral(" < X <"), QStringLiteral("Label3"), panel));
+    domain->addWidget(Fun_max, 1);
+    column->addLayout(domain);
+
+    auto *zooms = new QGridLayout;
+    zooms->setHorizontalSpacing(4);
+    zooms->setVerticalSpacing(4);
+    X_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("X_Zoom"),
+                       QStringLiteral("X 轴缩放倍数"), panel);
+    Y_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("Y_Zoom"),
+                       QStringLiteral("Y 轴缩放倍数"), panel);
+    Density = New_Combo(QStringLiteral("1"), QStringLiteral("Density"), QStringLiteral("图像密度"),
+                        panel);
+    zooms->addWidget(New_Label(QStringLiteral("X 轴缩放倍数:"), QStringLiteral("Label4"), panel), 0,
+                     0);
+    zooms->addWidget(X_Zoom, 0, 1);
+    zooms->addWidget(New_Label(QStringLiteral("Y 轴缩放倍数:"), QStringLiteral("Label5"), panel), 1,
+                     0);
+    zooms->addWidget(Y_Zoom, 1, 1);
+    zooms->addWidget(New_Label(QStringLiteral("图 像 密 度 :"), QStringLiteral("Label6"), panel), 2,
+                     0);
+    zooms->addWidget(Density, 2, 1);
+    column->addLayout(zooms);
+
+    auto *show = new QHBoxLayout;
+    Display = new QPushButton(QStringLiteral("显示图像"), panel);
+    Display->setObjectName(QStringLiteral("Display"));
+    preserving = new QCheckBox(QStringLiteral("保留图像"), panel);
+    preserving->setObjectName(QStringLiteral("preserving"));
+    show->addWidget(Display);
+    show->addWidget(preserving);
+    column->addLayout(show);
+
+    Frame1 = new QGroupBox(panel);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *units = new QHBoxLayout(Frame1);
+    units->setContentsMargins(4, 2, 4, 2);
+    angle_group_ = new QButtonGroup(this);
+    const QString unit_names[] = {QStringLiteral("角度"), QStringLiteral("弧度"),
+                                  QStringLiteral("梯度")};
+    for (int i = 0; i < 3; ++i) {
+        Angle_Option[i] = new QRadioButton(unit_names[i], Frame1);
+        Angle_Option[i]->setObjectName(QStringLiteral("Angle_Option_%1").arg(i));
+        angle_group_->addButton(Angle_Option[i], i);
+        units->addWidget(Angle_Option[i]);
+    }
+    column->addWidget(Frame1);
+
+    // the four move buttons sit like arrow keys: up above down, left and right beside down
+    auto *moves = new QGridLayout;
+    moves->setSpacing(2);
+    CommandButton1 = New_Arrow(QStringLiteral("CommandButton1"), QStringLiteral("上移"), panel);
+    CommandButton2 = New_Arrow(QStringLiteral("CommandButton2"), QStringLiteral("左移"), panel);
+    CommandButton3 = New_Arrow(QStringLiteral("CommandButton3"), QStringLiteral("下移"), panel);
+    CommandButton4 = New_Arrow(QStringLiteral("CommandButton4"), QStringLiteral("右移"), panel);
+    moves->addWidget(CommandButton1, 0, 1);
+    moves->addWidget(CommandButton2, 1, 0);
+    moves->addWidget(CommandButton3, 1, 1);
+    moves->addWidget(CommandButton4, 1, 2);
+    auto *step = new QHBoxLayout;
+    step->setSpacing(2);
+    Text2 =
+        New_Box(QStringLiteral("222"), QStringLiteral("Text2"), QStringLiteral("移动单位"), panel);
+    step->addWidget(New_Label(QStringLiteral("移动单位:"), QStringLiteral("Label8"), panel));
+    step->addWidget(Text2);
+    Reversion = new QPushButton(QStringLiteral("复原"), panel);
+    Reversion->setObjectName(QStringLiteral("Reversion"));
+    moves->addLayout(step, 2, 0, 1, 3);
+    moves->addWidget(Reversion, 0, 3, 2, 1);
+    moves->setColumnStretch(4, 1);
+    column->addLayout(moves);
+    column->addStretch(1);
+
+    // the window's own layout only places the column; the surface is positioned by hand
+    auto *window_layout = new QHBoxLayout(this);
+    window_layout->setContentsMargins(0, 0, 0, 0);
+    panel->setFixedWidth(int(std::lround(Surface_Left / Picture1->Units_Per_Pixel_X())) - 4);
+    window_layout->addWidget(panel);
+    window_layout->addStretch(1);
+}
+
+std::int16_t Func_Image::Read_Move_Step() const {
+    // held to the 16-bit range instead of overflowing
+    const double value = std::clamp(Plot_Numbers::Number_In(Text2->text()), -32768.0, 32767.0);
+    return CalcModule::Round_To_Int16(value);
+}
+
+void Func_Image::Form_Load() {
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(1);
+    X_Scale = 1;
+    Y_Scale = 1;
+    Step_Size = 1;
+    Shift_X = 0;
+    Shift_Y = Home_Shift_Y;
+    Move_Step = Read_Move_Step();
+    const QStringList zooms = {"0.01", "0.1", "1",   "10",   "30",   "50",   "100",
+                               "200",  "300", "500", "1000", "1500", "2000", "3000"};
+    Fill_List(X_Zoom, zooms);
+    Fill_List(Y_Zoom, zooms);
+    Fill_List(Density, {"1000", "100", "10", "1", "0.1", "0.01", "0.001"});
+}
+
+void Func_Image::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Func_Image::Form_Resize() {
+    const double upp_x = Picture1->Units_Per_Pixel_X(), upp_y = Picture1->Units_Per_Pixel_Y();
+    // The window's own size stands for its outer size: the frame the desktop
+    // adds differs from one desktop to the next (and is a guess before showing).
+    const QSize outer = size();
+    const int width = int(std::lround((outer.width() * upp_x - Width_Margin) / upp_x));
+    const int height = int(std::lround((outer.height() * upp_y - Height_Margin) / upp_y));
+    Picture1->setGeometry(int(std::lround(Surface_Left / upp_x)),
+                          int(std::lround(Surface_Top / upp_y)), std::max(width, 0),
+                          std::max(height, 0));
+}
+
+void Func_Image::Follow_Angle_Unit(int unit) {
+    if (unit < 0 || unit >= int(Angle_Option.size()) || Angle_Option[unit]->isChecked()) return;
+    // the unit is already in force: select its option without setting it again
+    following_unit_ = true;
+    Angle_Option[unit]->setChecked(true);
+    following_unit_ = false;
+}
+
+void Func_Image::Angle_Option_Click(int index) {
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(std::uint8_t(index));
+}
+
+void Func_Image::Write_Full_Turn() {
+    Fun_min->setText(QStringLiteral("0.00001"));
+    switch (CalcModule::Angle_Unit) {
+    case 0:
+        Fun_max->setText(QStringLiteral("360"));
+        break;
+    case 1:
+        Fun_max->setText(QStringLiteral("6.28318530717958"));
+        break;
+    case 2:
+        Fun_max->setText(QStringLiteral("400"));
+        break;
+    default:
+        break;
+    }
+}
+
+void Func_Image::Parameter_Equation_Click() {
+    if (Parameter_Equation->isChecked()) {
+        Check1->setChecked(false);
+        X_Expression->show();
+        Label1->show();
+        Write_Full_Turn();
+    } else {
+        X_Expression->hide();
+        Label1->hide();
+        X_Expression->setText(QStringLiteral("x"));
+    }
+}
+
+void Func_Image::Check1_Click() {
+    if (!Check1->isChecked()) return;
+    Parameter_Equation->setChecked(false);
+    Write_Full_Turn();
+}
+
+void Func_Image::X_Zoom_Click() {
+    // each rule that holds overrides the ones before it
+    const double z = Plot_Numbers::Number_In(X_Zoom->currentText());
+    const auto write = [this](const char *text) {
+        Density->setEditText(QString::fromLatin1(text));
+    };
+    if (z < 2) write("10");
+    if (z < 0.2) write("100");
+    if (z < 0.02) write("1000");
+    if (z > 20) write("0.1");
+    if (z > 1000) write("0.01");
+}
+
+void Func_Image::Display_Click() {
+    X_Scale = Plot_Numbers::Number_In(X_Zoom->currentText());
+    Y_Scale = Plot_Numbers::Number_In(Y_Zoom->currentText());
+    Step_Size = Plot_Numbers::Number_In(Density->currentText());
+    Draw_Image();
+}
+
+void Func_Image::CommandButton1_Click() {
+    Shift_Y = Clamp_To_Int16(Shift_Y - Move_Step);
+    Display_Click();
+}
+
+void Func_Image::CommandButton2_Click() {
+    Shift_X = Clamp_To_Int16(Shift_X - Move_Step);
+    Display_Click();
+}
+
+void Func_Image::CommandButton3_Click() {
+    Shift_Y = Clamp_To_Int16(Shift_Y + Move_Step);
+    Display_Click();
+}
+
+void Func_Image::CommandButton4_Click() {
+    Shift_X = Clamp_To_Int16(Shift_X + Move_Step);
+    Display_Click();
+}
+
+void Func_Image::Reversion_Click() {
+    Shift_X = 0;
+    Shift_Y = Home_Shift_Y;
+}

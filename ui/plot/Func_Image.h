@@ -1,0 +1,93 @@
+#pragma once
+// The function plotter: draws explicit, parametric and polar curves as clouds
+// of points on a drawing surface, with zoom, sampling density and panning.
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Drawing_Surface;
+
+class Func_Image : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Func_Image(QWidget *parent = nullptr);
+
+    // Lengths in units of 1/1440 inch, as on the drawing surface.
+    static constexpr double Surface_Left = 3150, Surface_Top = 150;
+    static constexpr double Width_Margin = 3400, Height_Margin = 800;
+    static constexpr std::int16_t Home_Shift_Y = -170;
+    static constexpr int Minimum_Surface_Pixels = 100;
+
+    // Controls.
+    Drawing_Surface *Picture1;
+    QLabel *Label7;
+    QLineEdit *Y_Expression;
+    QLabel *Label1;
+    QLineEdit *X_Expression;
+    QCheckBox *Parameter_Equation;
+    QCheckBox *Check1;
+    QLineEdit *Fun_min;
+    QLineEdit *Fun_max;
+    QComboBox *X_Zoom;
+    QComboBox *Y_Zoom;
+    QComboBox *Density;
+    QPushButton *Display;
+    QCheckBox *preserving;
+    QGroupBox *Frame1;
+    std::array<QRadioButton *, 3> Angle_Option;
+    QPushButton *CommandButton1; // up
+    QPushButton *CommandButton2; // left
+    QPushButton *CommandButton3; // down
+    QPushButton *CommandButton4; // right
+    QLineEdit *Text2;
+    QPushButton *Reversion;
+
+    // View state, for the window's lifetime.
+    double X_Scale = 1;
+    double Y_Scale = 1;
+    double Step_Size = 1;
+    double Curve_Color = 0;
+    std::int16_t Shift_X = 0;
+    std::int16_t Shift_Y = Home_Shift_Y;
+    std::int16_t Move_Step = 222;
+    double Domain_Min = 0;
+    double Domain_Max = 0;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Resize();
+    void Angle_Option_Click(int index);
+    void Parameter_Equation_Click();
+    void Check1_Click();
+    void X_Zoom_Click();
+    void Display_Click();
+    void CommandButton1_Click();
+    void CommandButton2_Click();
+    void CommandButton3_Click();
+    void CommandButton4_Click();
+    void Reversion_Click();
+
+    void Draw_Image();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void Build_Controls();
+    void Follow_Angle_Unit(int unit);
+    void Write_Full_Turn();
+    std::int16_t Read_Move_Step() const;
+
+    QButtonGroup *angle_group_;
+    bool following_unit_ = false;
+};
