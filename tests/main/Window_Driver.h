@@ -1,0 +1,127 @@
+#pragma once
+// Drives the main window as a user does: keys and options found by object
+// name, clicks on visible enabled keys, characters typed into the focus.
+
+#include "engine/CalcModule.h"
+#include "ui/main/Scin_Cale.h"
+#include "ui/platform/Platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <ostream>
+
+// readable failure messages for texts
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+class Window_Driver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Platform::Set_Recording(true);
+        Platform::Clear_Recording();
+        window = std::make_unique<Scin_Cale>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        Platform::Clear_Recording();
+    }
+    void TearDown() override { window.reset(); }
+
+    template <typename T = QWidget> T *Find(const QString &name) const {
+        auto *widget = window->findChild<T *>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // Key names as written in the cases: faces, plus a few spelled-out ones.
+    static QString Key_Name(const QString &face) {
+        static const std::map<QString, QString> names = [] {
+            std::map<QString, QString> m;
+            for (int i = 0; i < 10; ++i)
+                m[QString::number(i)] = QStringLiteral("Digl_Butn_%1").arg(i);
+            for (int i = 0; i < 6; ++i)
+                m[QString(QChar(u'A' + i))] = QStringLiteral("Digl_Butn_%1").arg(10 + i);
+            const char *digl[] = {".", "pi", "e", "Exp"};
+            for (int i = 0; i < 4; ++i) m[digl[i]] = QStringLiteral("Digl_Butn_%1").arg(16 + i);
+            const char *pros[] = {"+/-", "F-E", "dms", "1/x"};
+            for (int i = 0; i < 4; ++i) m[pros[i]] = QStringLiteral("Digl_ProsButn_%1").arg(i);
+            const char *ops[] = {"(",    ")",   "+",   "-",   "*",   "/",   "Int", "Mod",
+                                 "And",  "Xor", "Or",  "Not", "x^y", "x^3", "x^2", "ln",
+                                 "log",  "sin", "cos", "tan", "yrt", "3rt", "sqr", "e^x",
+                                 "10^x", "Asn", "Acs", "Atn", "n!",  "abs", "="};
+            for (int i = 0; i < 31; ++i) m[ops[i]] = QStringLiteral("Oper_Butn_%1").arg(i);
+            m["BS"] = QStringLiteral("Clear_Butn_1");
+            m["CLR"] = QStringLiteral("Clear_Butn_2");
+            for (int i = 0; i < 5; ++i) {
+                m[QStringLiteral("M%1").arg(i + 1)] = QStringLiteral("Save_Memory_%1").arg(i);
+                m[QStringLiteral("RM%1").arg(i + 1)] = QStringLiteral("Show_Memory_%1").arg(i);
+            }
+            const char *stat[] = {"Sta", "Ave", "Sum", "s", "Dat"};
+            for (int i = 0; i < 5; ++i) m[stat[i]] = QStringLiteral("Stac_Butn_%1").arg(i);
+            return m;
+        }();
+        const auto found = names.find(face);
+        return found == names.end() ? face : found->second;
+    }
+
+    // Clicks a key that the user can see and press.
+    void Click(const QString &face) {
+        auto *key = Find<QPushButton>(Key_Name(face));
+        ASSERT_NE(key, nullptr);
+        ASSERT_TRUE(key->isVisible() && key->isEnabled()) << face.toStdString();
+        QTest::mouseClick(key, Qt::LeftButton);
+    }
+
+    // Blank-separated keys; "INV" clicks the inverse box, "HEX" "DEC" "OCT"
+    // "BIN" the base options, "W32" "W16" "W8" the word options.
+    void Press(const QString &keys) {
+        static const std::map<QString, QString> options = {
+            {"HEX", "Number_Option_0"}, {"DEC", "Number_Option_1"}, {"OCT", "Number_Option_2"},
+            {"BIN", "Number_Option_3"}, {"W32", "Word_Option_0"},   {"W16", "Word_Option_1"},
+            {"W8", "Word_Option_2"},    {"DEG", "Angle_Option_0"},  {"RAD", "Angle_Option_1"},
+            {"GRAD", "Angle_Option_2"}};
+        for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (key == QLatin1String("INV")) {
+                QTest::mouseClick(Find<QCheckBox>("Inv_Check"), Qt::LeftButton);
+            } else if (const auto o = options.find(key); o != options.end()) {
+                auto *option = Find<QRadioButton>(o->second);
+                ASSERT_TRUE(option->isVisible()) << key.toStdString();
+                // on the indicator: a stretched option only reacts near its caption
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            } else {
+                Click(key);
+            }
+        }
+    }
+
+    // Characters typed on the keyboard, delivered to whatever has the focus.
+    void Type(const QString &text) {
+        for (QChar c : text) QTest::keyClick(static_cast<QWidget *>(nullptr), c.toLatin1());
+    }
+
+    void Paste(const QString &text) {
+        Platform::Set_Clipboard_Text(text);
+        window->Menu_Past->trigger();
+    }
+
+    QString Display() const { return window->Target_Box->text(); }
+    QString Expression() const { return window->Expression->text(); }
+    QStringList History_Lines() const {
+        return window->History->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QString Focus_Name() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    std::unique_ptr<Scin_Cale> window;
+};

@@ -1,0 +1,433 @@
+#include "ui/main/Scin_Cale.h"
+
+#include "engine/CalcModule.h"
+#include "ui/main/StatBox.h"
+#include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Platform.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+const QColor Digit_Colour(Qt::blue);
+const QColor Process_Colour(Qt::magenta);
+const QColor Operator_Colour(Qt::red);
+
+QString Indexed_Name(const char *name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// Face-text colour for the enabled key only; a disabled key keeps the style's grey.
+void Set_Face_Colour(QPushButton *key, const QColor &colour) {
+    QPalette palette = key->palette();
+    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+    key->setPalette(palette);
+}
+
+QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
+                      const QString &tip = QString()) {
+    auto *key = new QPushButton(face, parent);
+    key->setObjectName(name);
+    key->setAutoDefault(false);
+    key->setAccessibleName(tip.isEmpty() ? face : tip);
+    if (!tip.isEmpty()) key->setToolTip(tip);
+    key->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    return key;
+}
+
+QRadioButton *Make_Option(QWidget *parent, const QString &caption, const QString &name) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setAccessibleName(caption);
+    return option;
+}
+
+} // namespace
+
+Scin_Cale::Scin_Cale() {
+    setObjectName(QStringLiteral("Scin_Cale"));
+    setWindowTitle(QStringLiteral("Quorvex"));
+    // engine messages open the same warning box as the window's own
+    Platform::Install_Engine_Warnings();
+
+    Build_Controls();
+    Build_Layout();
+    Build_Menus();
+    Connect_Handlers();
+    Form_Load();
+}
+
+Scin_Cale::~Scin_Cale() {
+    // the statistics window is a top-level window of its own
+    if (stat_box_) {
+        stat_box_->disconnect(this);
+        delete stat_box_;
+    }
+}
+
+Scin_Cale::Window_State Scin_Cale::State() const {
+    return {Result_Value, Sign_Next_Negative, Number_Typed, New_Number, Sci_Display, Result_Shown};
+}
+
+void Scin_Cale::Build_Controls() {
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Key_Pad"));
+    setCentralWidget(central);
+
+    Expression = new QLineEdit(central);
+    Expression->setObjectName(QStringLiteral("Expression"));
+    Expression->setToolTip(QStringLiteral("请输入表达式:"));
+    Expression->setAccessibleName(QStringLiteral("请输入表达式:"));
+    // a pasted expression may be long; nothing may be cut off silently
+    Expression->setMaxLength(std::numeric_limits<int>::max());
+
+    Target_Box = new QLineEdit(central);
+    Target_Box->setObjectName(QStringLiteral("Target_Box"));
+    Target_Box->setToolTip(QStringLiteral("显示结果"));
+    Target_Box->setAccessibleName(QStringLiteral("显示结果"));
+    Target_Box->setMaxLength(std::numeric_limits<int>::max());
+    Target_Box->setAlignment(Qt::AlignRight);
+    QFont display_font = Target_Box->font();
+    display_font.setPointSizeF(display_font.pointSizeF() * 1.3);
+    Target_Box->setFont(display_font);
+
+    History = new QPlainTextEdit(central);
+    History->setObjectName(QStringLiteral("History"));
+    History->setToolTip(QStringLiteral("算式历史记录"));
+    History->setAccessibleName(QStringLiteral("算式历史记录"));
+
+    Frame1 = new QGroupBox(central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    const char *base_captions[] = {"十六进制", "十进制", "八进制", "二进制"};
+    for (int i = 0; i < 4; ++i)
+        Number_Option[i] = Make_Option(Frame1, QString::fromUtf8(base_captions[i]),
+                                       Indexed_Name("Number_Option", i));
+
+    Frame2 = new QGroupBox(central);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    const char *angle_captions[] = {"角度", "弧度", "梯度"};
+    for (int i = 0; i < 3; ++i)
+        Angle_Option[i] = Make_Option(Frame2, QString::fromUtf8(angle_captions[i]),
+                                      Indexed_Name("Angle_Option", i));
+
+    // created after Frame2 so that it lies over it in the same place
+    wordlong = new QGroupBox(central);
+    wordlong->setObjectName(QStringLiteral("wordlong"));
+    wordlong->setAutoFillBackground(true);
+    const char *word_captions[] = {"双字", "单字", "字节"};
+    for (int i = 0; i < 3; ++i)
+        Word_Option[i] = Make_Option(wordlong, QString::fromUtf8(word_captions[i]),
+                                     Indexed_Name("Word_Option", i));
+    Word_Option[0]->setChecked(true);
+    wordlong->hide();
+
+    Inv_Check = new QCheckBox(QStringLiteral("反函数"), central);
+    Inv_Check->setObjectName(QStringLiteral("Inv_Check"));
+    Inv_Check->setAccessibleName(QStringLiteral("反函数"));
+
+    for (int i = 0; i < 10; ++i)
+        Digl_Butn[i] = Make_Key(central, QString::number(i), Indexed_Name("Digl_Butn", i));
+    for (int i = 10; i < 16; ++i)
+        Digl_Butn[i] =
+            Make_Key(central, QString(QChar(u'A' + (i - 10))), Indexed_Name("Digl_Butn", i));
+    Digl_Butn[16] = Make_Key(central, QStringLiteral("."), Indexed_Name("Digl_Butn", 16));
+    Digl_Butn[17] = Make_Key(central, QStringLiteral("∏"), Indexed_Name("Digl_Butn", 17),
+                             QStringLiteral("圆周率"));
+    Digl_Butn[18] = Make_Key(central, QStringLiteral("e"), Indexed_Name("Digl_Butn", 18));
+    Digl_Butn[19] = Make_Key(central, QStringLiteral("Exp"), Indexed_Name("Digl_Butn", 19),
+                             QStringLiteral("科学计数法输入"));
+    for (auto *key : Digl_Butn) Set_Face_Colour(key, Digit_Colour);
+
+    Digl_ProsButn[0] = Make_Key(central, QStringLiteral("+/-"), Indexed_Name("Digl_ProsButn", 0));
+    Digl_ProsButn[1] = Make_Key(central, QStringLiteral("F-E"), Indexed_Name("Digl_ProsButn", 1));
+    Digl_ProsButn[2] = Make_Key(central, QStringLiteral("dms"), Indexed_Name("Digl_ProsButn", 2),
+                                QStringLiteral("度数转换"));
+    Digl_ProsButn[3] = Make_Key(central, QStringLiteral("1/x"), Indexed_Name("Digl_ProsButn", 3));
+    for (auto *key : Digl_ProsButn) Set_Face_Colour(key, Process_Colour);
+
+    const char *operator_faces[31] = {"(",   ")",   "+",   "-",   "*",   "/",   "Int", "Mod",
+                                      "And", "Xor", "Or",  "Not", "x^y", "x^3", "x^2", "ln",
+                                      "log", "sin", "cos", "tan", "ʸ√x", "³√x", "sqr", "e^x",
+                                      "10ˣ", "Asn", "Acs", "Atn", "n!",  "abs", "="};
+    for (int i = 0; i < 31; ++i) {
+        QString tip;
+        if (i == 20) tip = QStringLiteral("y次方根");
+        if (i == 21) tip = QStringLiteral("立方根");
+        if (i == 24) tip = QStringLiteral("10的x次方");
+        if (i == 29) tip = QStringLiteral("绝对值");
+        Oper_Butn[i] = Make_Key(central, QString::fromUtf8(operator_faces[i]),
+                                Indexed_Name("Oper_Butn", i), tip);
+        Set_Face_Colour(Oper_Butn[i], Operator_Colour);
+    }
+    for (int i = 20; i <= 27; ++i) Oper_Butn[i]->hide();
+    Oper_Butn[30]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    Clear_Butn[1] = Make_Key(central, QStringLiteral("Backspace"), Indexed_Name("Clear_Butn", 1),
+                             QStringLiteral("退格键"));
+    Clear_Butn[2] = Make_Key(central, QStringLiteral("清 除"), Indexed_Name("Clear_Butn", 2));
+
+    for (int i = 0; i < 5; ++i) {
+        Save_Memory[i] =
+            Make_Key(central, QStringLiteral("M%1").arg(i + 1), Indexed_Name("Save_Memory", i));
+        Show_Memory[i] =
+            Make_Key(central, QStringLiteral("RM%1").arg(i + 1), Indexed_Name("Show_Memory", i));
+        Memory[i] = new QLabel(central);
+        Memory[i]->setObjectName(Indexed_Name("Memory", i));
+        Memory[i]->setAccessibleName(QStringLiteral("M%1").arg(i + 1));
+        // a register holds any text the display held; show it as it is
+        Memory[i]->setTextFormat(Qt::PlainText);
+        Memory[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Memory[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+        // a long register must not widen the window
+        Memory[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    const char *stat_faces[5] = {"Sta", "Ave", "Sum", "s", "Dat"};
+    const char *stat_tips[5] = {"统计功能键", "平均数", "总数", "标准差", "增加数据"};
+    for (int i = 0; i < 5; ++i) {
+        Stac_Butn[i] = Make_Key(central, QString::fromUtf8(stat_faces[i]),
+                                Indexed_Name("Stac_Butn", i), QString::fromUtf8(stat_tips[i]));
+        Set_Face_Colour(Stac_Butn[i], Process_Colour);
+    }
+}
+
+void Scin_Cale::Build_Layout() {
+    auto *base_box = new QVBoxLayout(Frame1);
+    for (auto *option : Number_Option) base_box->addWidget(option);
+    auto *angle_box = new QVBoxLayout(Frame2);
+    for (auto *option : Angle_Option) angle_box->addWidget(option);
+    auto *word_box = new QVBoxLayout(wordlong);
+    for (auto *option : Word_Option) word_box->addWidget(option);
+
+    // wordlong shares Frame2's cell and covers it while shown
+    auto *modes = new QGridLayout;
+    modes->addWidget(Frame2, 0, 0);
+    modes->addWidget(wordlong, 0, 0);
+    modes->addWidget(Inv_Check, 1, 0);
+
+    auto *lines = new QVBoxLayout;
+    lines->addWidget(Expression);
+    lines->addWidget(Target_Box);
+    lines->addStretch();
+
+    auto *clear_keys = new QVBoxLayout;
+    clear_keys->addWidget(Clear_Butn[2]);
+    clear_keys->addWidget(Clear_Butn[1]);
+    clear_keys->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Frame1, 0, Qt::AlignTop);
+    top->addLayout(modes);
+    top->addLayout(lines, 1);
+    top->addLayout(clear_keys);
+
+    // key pad: RM, register, M, four function columns, hex letters, three
+    // digit columns, two operator columns, statistics
+    enum { RM, Reg, M, Fn1, Fn2, Fn3, Fn4, Hex, D1, D2, D3, Op1, Op2, Stat };
+    auto *pad = new QGridLayout;
+    pad->setSpacing(4);
+    for (int row = 0; row < 5; ++row) {
+        pad->addWidget(Show_Memory[row], row, RM);
+        pad->addWidget(Memory[row], row, Reg);
+        pad->addWidget(Save_Memory[row], row, M);
+        pad->addWidget(Digl_Butn[10 + row], row, Hex);
+        pad->addWidget(Stac_Butn[row], row, Stat);
+    }
+    const int fn1[5] = {12, 13, 14, 15, -1};
+    const int fn1_inverse[5] = {20, 21, 22, 23, -1};
+    const int fn2[5] = {17, 18, 19, 16, -1};
+    const int fn2_inverse[5] = {25, 26, 27, 24, -1};
+    const int fn3[5] = {6, 7, 28, 29, -1};
+    const int fn4[5] = {8, 9, 10, 11, -1};
+    for (int row = 0; row < 4; ++row) {
+        pad->addWidget(Oper_Butn[fn1[row]], row, Fn1);
+        pad->addWidget(Oper_Butn[fn1_inverse[row]], row, Fn1);
+        pad->addWidget(Oper_Butn[fn2[row]], row, Fn2);
+        pad->addWidget(Oper_Butn[fn2_inverse[row]], row, Fn2);
+        pad->addWidget(Oper_Butn[fn3[row]], row, Fn3);
+        pad->addWidget(Oper_Butn[fn4[row]], row, Fn4);
+    }
+    pad->addWidget(Digl_ProsButn[1], 4, Fn1);
+    pad->addWidget(Digl_ProsButn[3], 4, Fn2);
+    pad->addWidget(Digl_ProsButn[2], 4, Fn3);
+    pad->addWidget(Digl_Butn[18], 4, Fn4);
+
+    const int digits[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col)
+            pad->addWidget(Digl_Butn[digits[row][col]], row, D1 + col);
+    pad->addWidget(Digl_Butn[0], 3, D1);
+    pad->addWidget(Digl_ProsButn[0], 3, D2);
+    pad->addWidget(Digl_Butn[16], 3, D3);
+    pad->addWidget(Digl_Butn[15], 4, D1);
+    pad->addWidget(Digl_Butn[17], 4, D2);
+    pad->addWidget(Digl_Butn[19], 4, D3);
+
+    pad->addWidget(Oper_Butn[2], 0, Op1);
+    pad->addWidget(Oper_Butn[3], 0, Op2);
+    pad->addWidget(Oper_Butn[4], 1, Op1);
+    pad->addWidget(Oper_Butn[5], 1, Op2);
+    pad->addWidget(Oper_Butn[0], 2, Op1);
+    pad->addWidget(Oper_Butn[1], 2, Op2);
+    pad->addWidget(Oper_Butn[30], 3, Op1, 2, 2);
+
+    for (int col = 0; col <= Stat; ++col) pad->setColumnStretch(col, col == Reg ? 2 : 1);
+
+    auto *layout = new QVBoxLayout(centralWidget());
+    layout->addLayout(top);
+    layout->addLayout(pad);
+    layout->addWidget(History, 1);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    History->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+    resize(sizeHint().expandedTo(QSize(760, 480)));
+}
+
+void Scin_Cale::Build_Menus() {
+    auto make_action = [this](QMenu *menu, const char *caption, const char *name,
+                              const QKeySequence &shortcut) {
+        auto *action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+
+    edit = menuBar()->addMenu(QStringLiteral(" 编 辑&E"));
+    edit->setObjectName(QStringLiteral("edit"));
+    Menu_Copy = make_action(edit, "复制", "Menu_Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+    Menu_Past = make_action(edit, "粘贴", "Menu_Past", QKeySequence(Qt::CTRL | Qt::Key_V));
+    Menu_Clear =
+        make_action(edit, "全部清除", "Menu_Clear", QKeySequence(Qt::ALT | Qt::Key_Backspace));
+
+    gaoji = menuBar()->addMenu(QStringLiteral("高级功能"));
+    gaoji->setObjectName(QStringLiteral("gaoji"));
+    Solv_Equn = make_action(gaoji, "解一元方程", "Solv_Equn", QKeySequence(Qt::CTRL | Qt::Key_S));
+    Funn_Image = make_action(gaoji, "画函数图像", "Funn_Image", QKeySequence(Qt::CTRL | Qt::Key_P));
+    Fora_Edit = make_action(gaoji, "公式编辑器", "Fora_Edit", QKeySequence());
+
+    pas = menuBar()->addMenu(QStringLiteral("帮助  "));
+    pas->setObjectName(QStringLiteral("pas"));
+    Menu_Cale = make_action(pas, "关于计算器", "Menu_Cale", QKeySequence());
+    Menu_Author = make_action(pas, "关于作者", "Menu_Author", QKeySequence());
+
+    // these open windows that are not part of the program yet
+    for (auto *action : {Solv_Equn, Funn_Image, Fora_Edit, Menu_Cale, Menu_Author})
+        action->setEnabled(false);
+}
+
+void Scin_Cale::Connect_Handlers() {
+    for (int i = 0; i < int(Digl_Butn.size()); ++i)
+        connect(Digl_Butn[i], &QPushButton::clicked, this, [this, i] { Digl_Butn_Click(i); });
+    for (int i = 0; i < int(Digl_ProsButn.size()); ++i)
+        connect(Digl_ProsButn[i], &QPushButton::clicked, this,
+                [this, i] { Digl_ProsButn_Click(i); });
+    for (int i = 0; i < int(Oper_Butn.size()); ++i) {
+        connect(Oper_Butn[i], &QPushButton::clicked, this, [this, i] { Oper_Butn_Click(i); });
+        Oper_Butn[i]->installEventFilter(this);
+    }
+    for (int i = 1; i <= 2; ++i)
+        connect(Clear_Butn[i], &QPushButton::clicked, this, [this, i] { Clear_Butn_Click(i); });
+    for (int i = 0; i < 5; ++i) {
+        connect(Save_Memory[i], &QPushButton::clicked, this, [this, i] { Save_Memory_Click(i); });
+        connect(Show_Memory[i], &QPushButton::clicked, this, [this, i] { Show_Memory_Click(i); });
+        connect(Stac_Butn[i], &QPushButton::clicked, this, [this, i] { Stac_Butn_Click(i); });
+    }
+    Expression->installEventFilter(this);
+    connect(Target_Box, &QLineEdit::textChanged, this, [this] { Target_Box_Change(); });
+
+    // toggled, not clicked: a program-set option runs the same handler as a click
+    number_group_ = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) number_group_->addButton(Number_Option[i], i);
+    connect(number_group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) Number_Option_Click(id);
+    });
+    word_group_ = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) word_group_->addButton(Word_Option[i], i);
+    connect(word_group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) Word_Option_Click(id);
+    });
+    angle_group_ = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) angle_group_->addButton(Angle_Option[i], i);
+    connect(angle_group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) Angle_Option_Click(id);
+    });
+    connect(Inv_Check, &QCheckBox::toggled, this, [this] { Inv_Check_Click(); });
+    connect(&Platform::Mode_Notifier::Instance(), &Platform::Mode_Notifier::Angle_Unit_Changed,
+            this, [this](int unit) { Angle_Unit_Changed(unit); });
+
+    connect(Menu_Copy, &QAction::triggered, this, [this] { Menu_Copy_Click(); });
+    connect(Menu_Past, &QAction::triggered, this, [this] { Menu_Past_Click(); });
+    connect(Menu_Clear, &QAction::triggered, this, [this] { Menu_Clear_Click(); });
+    connect(Solv_Equn, &QAction::triggered, this, &Scin_Cale::Solv_Equn_Click);
+    connect(Funn_Image, &QAction::triggered, this, &Scin_Cale::Funn_Image_Click);
+    connect(Fora_Edit, &QAction::triggered, this, &Scin_Cale::Fora_Edit_Click);
+    connect(Menu_Cale, &QAction::triggered, this, &Scin_Cale::Menu_Cale_Click);
+    connect(Menu_Author, &QAction::triggered, this, &Scin_Cale::Menu_Author_Click);
+}
+
+void Scin_Cale::Form_Load() {
+    Clear_All();
+}
+
+void Scin_Cale::Clear_All() {
+    Sign_Next_Negative = true;
+    Angle_Option[0]->setChecked(true);
+    Sci_Display = false;
+    Number_Typed = false;
+    New_Number = false;
+    if (CalcModule::Angle_Unit != 0) Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
+    CalcModule::Word_Length = 32;
+    Word_Option[0]->setChecked(true);
+    CalcModule::Number_Base = 10;
+    Number_Option[1]->setChecked(true);
+    Target_Box->setText(QString());
+    Expression->setText(QString());
+    for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(false);
+    Result_Shown = false;
+}
+
+void Scin_Cale::Focus_Equals() {
+    Oper_Butn[30]->setFocus(Qt::OtherFocusReason);
+}
+
+bool Scin_Cale::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Expression && event->type() == QEvent::MouseButtonPress) {
+        Expression_Click();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto *key_event = static_cast<QKeyEvent *>(event);
+        // Tab moves between controls; it is no typed character
+        if (key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab) return false;
+        for (int i = 0; i < int(Oper_Butn.size()); ++i) {
+            if (watched != Oper_Butn[i]) continue;
+            for (QChar character : key_event->text()) Oper_Butn_KeyPress(i, character);
+            break;
+        }
+    }
+    return false;
+}
+
+// The commands of the advanced and help menus open windows of their own.
+void Scin_Cale::Solv_Equn_Click() {}
+void Scin_Cale::Funn_Image_Click() {}
+void Scin_Cale::Fora_Edit_Click() {}
+void Scin_Cale::Menu_Cale_Click() {}
+void Scin_Cale::Menu_Author_Click() {}

@@ -1,0 +1,210 @@
+// Key entry, the keyboard mapping, the entry check and "=".
+
+#include "ui/main/Scin_Cale.h"
+
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
+#include "radix/RadixModule.h"
+#include "ui/main/Scin_Cale_Text.h"
+#include "ui/platform/Platform.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <stdexcept>
+
+namespace {
+
+const char *const Operator_Tokens[31] = {
+    "(",   ")",   "+",   "-",   "*",    "/",      "int", "mod",
+    "and", "xor", "or",  "not", "^",    "^3",     "^2",  "ln",
+    "log", "sin", "cos", "tan", "^(1/", "^(1/3)", "sqr", "2.718281828459045^",
+    "10^", "asn", "acs", "atn", "!",    "abs",    "="};
+
+} // namespace
+
+void Scin_Cale::Digl_Butn_Click(int index) {
+    if (Result_Shown) {
+        Expression->setText(QString());
+        Result_Shown = false;
+    }
+    Number_Typed = true;
+    if (New_Number) Target_Box->setText(QString());
+    const QString t = Target_Box->text();
+    if (index <= 9) {
+        Target_Box->setText(t + QChar(u'0' + index));
+    } else if (index <= 15) {
+        Target_Box->setText(t + QChar(u'A' + (index - 10)));
+    } else if (index == 16) {
+        if (!t.contains(QLatin1Char('.'))) Target_Box->setText(t + QLatin1Char('.'));
+    } else if (index == 17) {
+        Target_Box->setText(QStringLiteral("3.141592653589793"));
+    } else if (index == 18) {
+        Target_Box->setText(QStringLiteral("2.718281828459045235"));
+    } else if (index == 19) {
+        Target_Box->setText(t + QStringLiteral("e+"));
+    }
+    New_Number = false;
+    Focus_Equals();
+}
+
+void Scin_Cale::Oper_Butn_Click(int index) {
+    if (Result_Shown) {
+        if (index == 30) {
+            Focus_Equals();
+            return;
+        }
+        Expression->setText(Target_Box->text());
+        Result_Shown = false;
+    }
+    if (Number_Typed) {
+        Expression->setText(Expression->text() + Target_Box->text());
+        Number_Typed = false;
+    }
+    Target_Box->setText(QString::fromLatin1(Operator_Tokens[index]));
+    if (index >= 20 && index <= 27) Inv_Check->setChecked(false);
+    Expression->setText(Expression->text() + Target_Box->text());
+    New_Number = true;
+    if (Target_Box->text() == QLatin1String("=")) Evaluate();
+    Focus_Equals();
+}
+
+void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
+    QPushButton *key = nullptr;
+    int digit_index = -1;
+    int operator_index = -1;
+    const char16_t c = character.unicode();
+    if (c == u'.') {
+        digit_index = 16;
+    } else if (c >= u'0' && c <= u'9') {
+        digit_index = c - u'0';
+    } else {
+        switch (c) {
+        case u'(':
+            operator_index = 0;
+            break;
+        case u')':
+            operator_index = 1;
+            break;
+        case u'+':
+            operator_index = 2;
+            break;
+        case u'-':
+            operator_index = 3;
+            break;
+        case u'*':
+            operator_index = 4;
+            break;
+        case u'/':
+            operator_index = 5;
+            break;
+        case u'=':
+            operator_index = 30;
+            break;
+        default:
+            break;
+        }
+    }
+    if (digit_index >= 0) key = Digl_Butn[digit_index];
+    if (operator_index >= 0) key = Oper_Butn[operator_index];
+    // a key the current base has switched off cannot be typed either
+    if (key && key->isEnabled()) {
+        if (digit_index >= 0)
+            Digl_Butn_Click(digit_index);
+        else
+            Oper_Butn_Click(operator_index);
+    }
+    Platform::Beep();
+}
+
+void Scin_Cale::Clear_Butn_Click(int index) {
+    if (index == 1) {
+        QString t = Target_Box->text();
+        if (!t.isEmpty()) {
+            t.chop(1);
+            Target_Box->setText(t);
+        }
+    } else if (index == 2) {
+        Clear_All();
+    }
+    Focus_Equals();
+}
+
+void Scin_Cale::Expression_Click() {
+    Target_Box->setText(QString());
+    Result_Shown = false;
+}
+
+bool Scin_Cale::Entry_Too_Long(const QString &t) const {
+    const auto base = CalcModule::Number_Base;
+    const auto word = CalcModule::Word_Length;
+    if (base == 16) return t.size() > (word == 32 ? 8 : word == 16 ? 4 : 2);
+    const double limit = word == 32 ? 2147483647.0 : word == 16 ? 65536.0 : 256.0;
+    // Only the digits from the first one that counts can matter, and a
+    // long run of them is over every limit: the check stays linear however
+    // long a pasted or recalled text is.
+    const QChar low = QLatin1Char('1');
+    const QChar high = QLatin1Char(base == 8 ? '7' : '9');
+    qsizetype first = 0;
+    while (first < t.size() && (t[first] < low || t[first] > high)) ++first;
+    if (first == t.size()) return false;
+    if (t.size() - first > 40) return true;
+    const std::string digits = Scin_Cale_Text::To_Ascii(t.mid(first));
+    const double value =
+        base == 8 ? RadixModule::Oct_To_Dec(digits) : RadixModule::Bin_To_Dec(digits);
+    return value > limit;
+}
+
+void Scin_Cale::Target_Box_Change() {
+    if (in_entry_check_) return;
+    if (CalcModule::Number_Base == 10 || !Number_Typed) return;
+    QString t = Target_Box->text();
+    bool cut = false;
+    while (Entry_Too_Long(t)) {
+        Platform::Beep();
+        t.chop(1);
+        cut = true;
+    }
+    if (!cut) return;
+    in_entry_check_ = true;
+    Target_Box->setText(t);
+    in_entry_check_ = false;
+}
+
+void Scin_Cale::Evaluate() {
+    std::string text = Expression->text().toStdString();
+    Expression->setText(QString::fromStdString(CalcModule::Filter_Expression(text, 0)));
+    std::string cleaned = Expression->text().toStdString();
+    Target_Box->setText(QString::fromStdString(CalcModule::Evaluate_Expression(
+        cleaned, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0)));
+    if (Target_Box->text() == QLatin1String("!")) {
+        Clear_All();
+        return;
+    }
+    const std::string result = Target_Box->text().toStdString();
+    try {
+        Result_Value = CalcModule::Leading_Number_Value(result);
+    } catch (const std::range_error &) {
+        Result_Value = 0;
+        // a lone decimal number comes back exactly as written, however large;
+        // a hexadecimal text such as "1E999" is a valid result and stays
+        if (CalcModule::Number_Base == 10)
+            Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
+    }
+    if (CalcModule::Number_Base == 10) {
+        Target_Box->setText(QString::fromStdString(
+            Result_Value > 1e15 ? CalcModule::Sci_Display_Text(Result_Value)
+                                : CalcModule::Fixed_Display_Text(Result_Value)));
+    }
+    Expression->setText(Expression->text() + Target_Box->text());
+    Append_History_Line(Expression->text());
+    Result_Shown = true;
+}
+
+void Scin_Cale::Append_History_Line(const QString &line) {
+    QTextCursor end(History->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(line + QStringLiteral("\r\n"));
+}
