@@ -204,28 +204,3 @@ TEST_F(Engine_Modes, EveryExampleGivesItsStatedResult) {
         EXPECT_EQ(Display_Text(result, e.modes.base), e.shown);
     }
 }
-
-TEST(HelpText, ExampleReaderRejectsMalformedLines) {
-    struct Case {
-        const char *text;
-        std::size_t examples, faults;
-    };
-    const Case cases[] = {
-        {"例：1+1=  →  2.\n", 1, 0},    {"  例（十六进制，单字）：0-1=  →  FFFF\r\n", 1, 0},
-        {"例如依次按 1、+、1\n", 0, 0}, {"例（十七进制）：1+1=  →  2\n", 0, 1},
-        {"例：1+1=  2.\n", 0, 1},       {"例（弧度：1+1=  →  2.\n", 0, 1},
-    };
-    for (const auto &c : cases) {
-        std::vector<std::string> faults;
-        EXPECT_EQ(Examples(c.text, faults).size(), c.examples) << c.text;
-        EXPECT_EQ(faults.size(), c.faults) << c.text;
-    }
-    std::vector<std::string> faults;
-    const auto read = Examples("例（十六进制，字节）：FF+1=  →  0\n", faults);
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0].modes.base, 16);
-    EXPECT_EQ(read[0].modes.word_length, 8);
-    EXPECT_EQ(read[0].modes.angle_unit, 0);
-    EXPECT_EQ(read[0].expression, "FF+1=");
-    EXPECT_EQ(read[0].shown, "0");
-}
