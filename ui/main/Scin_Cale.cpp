@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -47,6 +48,8 @@ QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
     key->setAccessibleName(tip.isEmpty() ? face : tip);
     if (!tip.isEmpty()) key->setToolTip(tip);
     key->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // narrower than the style's usual push button, never narrower than the face
+    key->setMinimumWidth(key->fontMetrics().horizontalAdvance(face) + 20);
     return key;
 }
 
@@ -286,7 +289,15 @@ void Scin_Cale::Build_Layout() {
     pad->addWidget(Oper_Butn[1], 2, Op2);
     pad->addWidget(Oper_Butn[30], 3, Op1, 2, 2);
 
-    for (int col = 0; col <= Stat; ++col) pad->setColumnStretch(col, col == Reg ? 2 : 1);
+    // all key columns alike wide, the widest face deciding
+    int key_width = 0;
+    for (int i = 0; i < pad->count(); ++i)
+        if (auto *key = qobject_cast<QPushButton *>(pad->itemAt(i)->widget()))
+            key_width = std::max(key_width, key->minimumWidth());
+    for (int col = 0; col <= Stat; ++col) {
+        pad->setColumnStretch(col, col == Reg ? 2 : 1);
+        if (col != Reg) pad->setColumnMinimumWidth(col, key_width);
+    }
 
     auto *layout = new QVBoxLayout(centralWidget());
     layout->addLayout(top);
