@@ -205,24 +205,20 @@ void Solv_Equn_Form::Find_Root() {
     const std::uint8_t angle_unit = CalcModule::Angle_Unit;
     std::string expression;
 
-    for (;;) {
-        double x = lower;
-        while (x <= upper) {
-            if (x == previous_x) goto finish; // the step no longer moves x
-            if (task.Cancelled()) {
-                if (!alive) return;
-                goto finish;
-            }
+    enum class Pass { Done, Stopped, Malformed, Window_Gone };
+    const auto Run_Pass = [&]() -> Pass {
+        // the position is accumulated, not recomputed from the lower bound
+        for (double x = lower; x <= upper; x += step) {
+            if (x == previous_x) return Pass::Stopped; // the step no longer moves x
+            // the progress dialog lets events through: the window may have been closed
+            if (task.Cancelled() || !alive) return alive ? Pass::Stopped : Pass::Window_Gone;
             CalcModule::Variable_Values[Letter_x] = x;
             expression = working;
             const int warnings_before = warnings.Count();
             const std::string result =
                 CalcModule::Evaluate_Expression(expression, 10, 32, angle_unit, 1);
             ++Evaluation_Count;
-            if (result == "!") {
-                searching_ = false;
-                return Stop_With(Expression_Error_Text);
-            }
+            if (result == "!") return Pass::Malformed;
             // a point where the engine reported a failure is skipped, not taken for a root
             double residual = 0;
             if (warnings.Count() == warnings_before && Read_Residual(result, residual) &&
@@ -231,18 +227,23 @@ void Solv_Equn_Form::Find_Root() {
                 best_x = x;
             }
             previous_x = x;
-            x += step;
         }
-        if (p - 1 == -17) break;
+        return Pass::Done;
+    };
+
+    Pass outcome = Run_Pass();
+    while (outcome == Pass::Done && p - 1 != -17) {
         lower = best_x - step;
         upper = best_x + step;
         --p;
         step = std::pow(10.0, p);
         Text1->setText(Number_Text(best_x));
+        outcome = Run_Pass();
     }
-
-finish:
+    if (outcome == Pass::Window_Gone) return;
     searching_ = false;
+    if (outcome == Pass::Malformed) return Stop_With(Expression_Error_Text);
+
     if (max_error < best_error) Text1->setText(No_Solution_Text);
     X_Result->setText(Result_Caption + Text1->text());
     Error_Box->setText(Error_Caption + Number_Text(best_error));
