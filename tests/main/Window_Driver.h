@@ -102,8 +102,7 @@ class Window_Driver : public ::testing::Test {
             } else if (const auto o = options.find(key); o != options.end()) {
                 auto *option = Find<QRadioButton>(o->second);
                 ASSERT_TRUE(option->isVisible()) << key.toStdString();
-                // on the indicator: a stretched option only reacts near its caption
-                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+                QTest::mouseClick(option, Qt::LeftButton);
             } else {
                 Click(key);
             }
