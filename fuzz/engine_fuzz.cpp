@@ -5,6 +5,7 @@
 #include "radix/RadixModule.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {

@@ -10,9 +10,9 @@ inline constexpr int Capacity = 101;
 extern std::array<double, Capacity> Stat_Values; // values in order of entry
 extern std::int16_t Stat_Count;                  // how many are held
 
-double Sum();                   // Stat_Values[0..Stat_Count-1], in index order
-bool Mean(double &mean);        // false with no values
-bool Std_Deviation(double &s);  // sample deviation (n - 1); false with fewer than two values
-void Clear();                   // every stored value 0, Stat_Count 0
+double Sum();                  // Stat_Values[0..Stat_Count-1], in index order
+bool Mean(double &mean);       // false with no values
+bool Std_Deviation(double &s); // sample deviation (n - 1); false with fewer than two values
+void Clear();                  // every stored value 0, Stat_Count 0
 
 } // namespace StatModule
