@@ -87,6 +87,9 @@ TEST_F(Plot, ParametricCircleAndPolarEllipse) {
             const double Y = (Cy() + w->Shift_Y - (py + 0.5) * 15) / 50;
             EXPECT_NEAR(std::hypot(X, Y), 1, 0.2) << px << "," << py;
         }
+    // far beyond the 32-bit range the tick test finds no round value
+    Draw("1e15", "30", "10", "0.01");
+    EXPECT_FALSE(Colours().contains(777777));
 }
 
 TEST_F(Plot, KeepingTheImageAndDegenerateViews) {
@@ -102,6 +105,9 @@ TEST_F(Plot, KeepingTheImageAndDegenerateViews) {
     Find<QCheckBox>("preserving")->setChecked(false);
     Draw("x", "10", "10", "-1");
     EXPECT_FALSE(Colours().contains(Curve()));
+    // a step lost against x ends the sampling instead of repeating one sample forever
+    Draw("x", "1e-20", "10", "1");
+    EXPECT_EQ(Text("Fun_min"), "-2.7075E+23");
     Draw("x", "10", "0", "1");
     const QImage image = Surface()->Image();
     const int axis_row = int(std::floor(Sy(0) / 15));
