@@ -113,16 +113,15 @@ void Func_Image::Draw_Image() {
         Platform::Show_Warning(QStringLiteral("图像密度不能为 0，请重新选择图像密度!"));
         return;
     }
-    const double half_width = float(Picture1->Width() / 2);
-    const double m = half_width / X_Scale;
+    const float cx = float(Picture1->Width() / 2);
+    const float cy = float(Picture1->Height() / 2);
+    const double m = cx / X_Scale;
     if (explicit_mode && !std::isfinite(m)) {
         Platform::Show_Warning(QStringLiteral("X 轴缩放倍数不能为 0，请重新选择缩放倍数!"));
         return;
     }
 
     if (!preserving->isChecked()) Picture1->Erase();
-    const float cx = float(Picture1->Width() / 2);
-    const float cy = float(Picture1->Height() / 2);
     Curve_Color = std::floor(Next_Uniform() * 256 * 256 * 256);
     Move_Step = Read_Move_Step();
 
