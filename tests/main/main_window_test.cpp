@@ -584,6 +584,14 @@ TEST_F(Memory_And_Clipboard, PasteOfAMegabyteStaysFast) {
     big.append(QLatin1Char('+'));
     Paste(big);
     EXPECT_EQ(Expression().size(), big.size());
+
+    // an over-long binary operand behind many leading zeros is cut back fast
+    Press("CLR BIN 1");
+    Platform::Clear_Recording();
+    const QString zeros(200000, QLatin1Char('0'));
+    Paste(zeros + QString(50, QLatin1Char('1')));
+    EXPECT_EQ(Display(), zeros + QString(31, QLatin1Char('1')));
+    EXPECT_EQ(Platform::Recorded_Beeps(), 19);
     EXPECT_LT(timer.elapsed(), 5000);
 }
 

@@ -127,7 +127,7 @@ class Scin_Cale : public QMainWindow {
 
     void Evaluate();
     void Append_History_Line(const QString &line);
-    bool Entry_Too_Long(const QString &t) const;
+    bool Entry_Too_Long(const QString &t, qsizetype first) const;
     void Convert_Display(std::uint8_t old_base, std::uint8_t new_base);
     void Set_Base_Keys(std::uint8_t base);
     void Angle_Unit_Changed(int unit);

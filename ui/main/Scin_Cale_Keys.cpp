@@ -137,20 +137,17 @@ void Scin_Cale::Expression_Click() {
     Result_Shown = false;
 }
 
-bool Scin_Cale::Entry_Too_Long(const QString &t) const {
+// In bases 8 and 2 only the digits from the first one that adds to the
+// value count, and a long run of them is over every limit. "first" is that
+// digit's place, found once per check, so that cutting back a long pasted or
+// recalled text stays linear in its length.
+bool Scin_Cale::Entry_Too_Long(const QString &t, qsizetype first) const {
     const auto base = CalcModule::Number_Base;
     const auto word = CalcModule::Word_Length;
     if (base == 16) return t.size() > (word == 32 ? 8 : word == 16 ? 4 : 2);
-    const double limit = word == 32 ? 2147483647.0 : word == 16 ? 65536.0 : 256.0;
-    // Only the digits from the first one that counts can matter, and a
-    // long run of them is over every limit: the check stays linear however
-    // long a pasted or recalled text is.
-    const QChar low = QLatin1Char('1');
-    const QChar high = QLatin1Char(base == 8 ? '7' : '9');
-    qsizetype first = 0;
-    while (first < t.size() && (t[first] < low || t[first] > high)) ++first;
-    if (first == t.size()) return false;
+    if (first >= t.size()) return false;
     if (t.size() - first > 40) return true;
+    const double limit = word == 32 ? 2147483647.0 : word == 16 ? 65536.0 : 256.0;
     const std::string digits = Scin_Cale_Text::To_Ascii(t.mid(first));
     const double value =
         base == 8 ? RadixModule::Oct_To_Dec(digits) : RadixModule::Bin_To_Dec(digits);
@@ -161,8 +158,12 @@ void Scin_Cale::Target_Box_Change() {
     if (in_entry_check_) return;
     if (CalcModule::Number_Base == 10 || !Number_Typed) return;
     QString t = Target_Box->text();
+    const QChar low = QLatin1Char('1');
+    const QChar high = QLatin1Char(CalcModule::Number_Base == 8 ? '7' : '9');
+    qsizetype first = 0;
+    while (first < t.size() && (t[first] < low || t[first] > high)) ++first;
     bool cut = false;
-    while (Entry_Too_Long(t)) {
+    while (Entry_Too_Long(t, first)) {
         Platform::Beep();
         t.chop(1);
         cut = true;
