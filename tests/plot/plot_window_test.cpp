@@ -35,6 +35,17 @@ TEST_F(Plot, ChoosingAnXZoomSuitsTheDensityToIt) {
     Type_Combo("Density", "7");
     Type_Combo("X_Zoom", "5000"); // typing alone chooses nothing
     EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "7");
+
+    // typed as a user types, with focus: nothing is completed from the list
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    for (const char *name : {"X_Zoom", "Density"}) {
+        auto *combo = Find<QComboBox>(name);
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(nullptr, "1");
+        EXPECT_EQ(combo->currentText(), "1") << name;
+    }
 }
 
 TEST_F(Plot, ModeSwitchesWriteTheFullTurnAndKeepOneModeAtATime) {

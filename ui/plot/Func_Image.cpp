@@ -44,6 +44,8 @@ QComboBox *New_Combo(const QString &text, const QString &name, const QString &ac
     combo->setEditable(true);
     // a typed value is used as it stands; it never joins the list
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // no completion while typing: "1" must stay 1, not become "1000" from the list
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     return combo;
 }
