@@ -624,11 +624,11 @@ TEST_F(Start_Up, MenusCarryCaptionsAndShortcuts) {
         {window->Menu_Copy, "Menu_Copy", "复制", "Ctrl+C", true},
         {window->Menu_Past, "Menu_Past", "粘贴", "Ctrl+V", true},
         {window->Menu_Clear, "Menu_Clear", "全部清除", "Alt+Backspace", true},
-        {window->Solv_Equn, "Solv_Equn", "解一元方程", "Ctrl+S", false},
-        {window->Funn_Image, "Funn_Image", "画函数图像", "Ctrl+P", false},
-        {window->Fora_Edit, "Fora_Edit", "公式编辑器", "", false},
-        {window->Menu_Cale, "Menu_Cale", "关于计算器", "", false},
-        {window->Menu_Author, "Menu_Author", "关于作者", "", false},
+        {window->Solv_Equn, "Solv_Equn", "解一元方程", "Ctrl+S", true},
+        {window->Funn_Image, "Funn_Image", "画函数图像", "Ctrl+P", true},
+        {window->Fora_Edit, "Fora_Edit", "公式编辑器", "", true},
+        {window->Menu_Cale, "Menu_Cale", "关于计算器", "", true},
+        {window->Menu_Author, "Menu_Author", "关于作者", "", true},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(c.action->objectName(), c.name);

@@ -81,6 +81,7 @@ Scin_Cale::~Scin_Cale() {
         stat_box_->disconnect(this);
         delete stat_box_;
     }
+    Close_Other_Windows();
 }
 
 Scin_Cale::Window_State Scin_Cale::State() const {
@@ -337,10 +338,6 @@ void Scin_Cale::Build_Menus() {
     pas->setObjectName(QStringLiteral("pas"));
     Menu_Cale = make_action(pas, "关于计算器", "Menu_Cale", QKeySequence());
     Menu_Author = make_action(pas, "关于作者", "Menu_Author", QKeySequence());
-
-    // these open windows that are not part of the program yet
-    for (auto *action : {Solv_Equn, Funn_Image, Fora_Edit, Menu_Cale, Menu_Author})
-        action->setEnabled(false);
 }
 
 void Scin_Cale::Connect_Handlers() {
@@ -435,10 +432,3 @@ bool Scin_Cale::eventFilter(QObject *watched, QEvent *event) {
     }
     return false;
 }
-
-// The commands of the advanced and help menus open windows of their own.
-void Scin_Cale::Solv_Equn_Click() {}
-void Scin_Cale::Funn_Image_Click() {}
-void Scin_Cale::Fora_Edit_Click() {}
-void Scin_Cale::Menu_Cale_Click() {}
-void Scin_Cale::Menu_Author_Click() {}

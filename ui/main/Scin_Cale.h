@@ -19,6 +19,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class StatBox;
+class Solv_Equn_Form;
+class Func_Image;
+class Formula_Edit;
+class Author;
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -145,6 +149,12 @@ class Scin_Cale : public QMainWindow {
     QButtonGroup *word_group_ = nullptr;
     QButtonGroup *angle_group_ = nullptr;
     QPointer<StatBox> stat_box_;
+    // windows of the advanced and help menus, created on first use
+    QPointer<Solv_Equn_Form> solver_;
+    QPointer<Func_Image> plotter_;
+    QPointer<Formula_Edit> formula_editor_;
+    QPointer<Author> author_;
+    void Close_Other_Windows();
     bool in_entry_check_ = false;
     Handler_Counts handler_runs_;
 };
