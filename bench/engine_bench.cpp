@@ -33,7 +33,9 @@ void Solver_Inner_Loop(benchmark::State &state) {
 }
 BENCHMARK(Solver_Inner_Loop);
 
-void Sine_Sum(benchmark::State &state) { Run(state, "2+sin30=", 10, 0); }
+void Sine_Sum(benchmark::State &state) {
+    Run(state, "2+sin30=", 10, 0);
+}
 BENCHMARK(Sine_Sum);
 
 void Sixty_Operators(benchmark::State &state) {
@@ -45,7 +47,9 @@ void Sixty_Operators(benchmark::State &state) {
 }
 BENCHMARK(Sixty_Operators);
 
-void Hexadecimal(benchmark::State &state) { Run(state, "(FF+1A)*3-(7FFF and F0F)xor 12=", 16, 0); }
+void Hexadecimal(benchmark::State &state) {
+    Run(state, "(FF+1A)*3-(7FFF and F0F)xor 12=", 16, 0);
+}
 BENCHMARK(Hexadecimal);
 
 } // namespace

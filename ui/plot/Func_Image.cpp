@@ -1,6 +1,7 @@
 #include "ui/plot/Func_Image.h"
 
 #include "engine/CalcModule.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Plot_Numbers.h"
@@ -23,24 +24,17 @@
 namespace {
 
 QLabel *New_Label(const QString &text, const QString &name, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
+    return Platform::Named<QLabel>(name, QString(), text, parent);
 }
 
 QLineEdit *New_Box(const QString &text, const QString &name, const QString &accessible,
                    QWidget *parent) {
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessible);
-    return box;
+    return Platform::Named<QLineEdit>(name, accessible, text, parent);
 }
 
 QComboBox *New_Combo(const QString &text, const QString &name, const QString &accessible,
                      QWidget *parent) {
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setAccessibleName(accessible);
+    auto *combo = Platform::Named<QComboBox>(name, accessible, parent);
     combo->setEditable(true);
     // a typed value is used as it stands; it never joins the list
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -51,10 +45,8 @@ QComboBox *New_Combo(const QString &text, const QString &name, const QString &ac
 }
 
 QPushButton *New_Arrow(const QString &name, const QString &tip, QWidget *parent) {
-    auto *button = new QPushButton(parent);
-    button->setObjectName(name);
+    auto *button = Platform::Named<QPushButton>(name, tip, parent);
     button->setToolTip(tip);
-    button->setAccessibleName(tip);
     button->setFixedSize(30, 24);
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 
@@ -72,10 +73,7 @@ QLabel *Make_Label(const QString &text, QWidget *parent) {
 
 QLineEdit *Make_Box(const QString &name, const QString &accessible, const QString &text,
                     QWidget *parent) {
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessible);
-    return box;
+    return Platform::Named<QLineEdit>(name, accessible, text, parent);
 }
 
 } // namespace
