@@ -23,18 +23,9 @@ Decimal To_Decimal15(double value) {
     Decimal d;
     if (value == 0 || !std::isfinite(value)) return d;
     char buf[64];
-    // The shortest text that reads back as the value: when it has at most 15
-    // significant digits it is also the value rounded to 15 digits, since the
-    // 15-digit grid is far coarser than the spacing of doubles.
     const char *end =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
     const char *e = std::find(static_cast<const char *>(buf), end, 'e');
-    const long digits =
-        (e - buf) - (value < 0) - (std::find(static_cast<const char *>(buf), e, '.') != e);
-    if (digits > 15) {
-        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-        e = std::find(static_cast<const char *>(buf), end, 'e');
-    }
     const char *p = buf;
     if (*p == '-') {
         d.negative = true;
