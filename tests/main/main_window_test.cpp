@@ -71,6 +71,8 @@ TEST_F(Start_Up, ControlsCarryTheirCaptionsTipsAndFaceColours) {
         {"Show_Memory_4", "RM5", ""},
         {"Save_Memory_0", "M1", ""},
         {"Oper_Butn_28", "n!", ""},
+        {"Oper_Butn_20", "ʸ√x", ""},
+        {"Oper_Butn_24", "10ˣ", ""},
         {"Oper_Butn_30", "=", ""},
     };
     for (const auto &c : cases) {
@@ -245,6 +247,14 @@ TEST_F(Key_Entry, TypedCharactersReachTheKeysAndBeep) {
     EXPECT_EQ(Display(), "15.");
     EXPECT_EQ(Platform::Recorded_Beeps(), 6);
 
+    // a blank has no key either; it must not press the focused "="
+    Press("CLR 1 + 2");
+    Platform::Clear_Recording();
+    Type(" ");
+    EXPECT_EQ(Display(), "2");
+    EXPECT_EQ(Expression(), "1+");
+    EXPECT_EQ(Platform::Recorded_Beeps(), 1);
+
     // a character whose key the base has switched off only beeps
     Press("CLR BIN 1");
     Platform::Clear_Recording();
@@ -417,6 +427,35 @@ TEST_F(Modes, DecimalBringsBackTheDoubleWordOnce) {
     Press("W8");
     EXPECT_EQ(Display(), "FF");
     EXPECT_EQ(Platform::Recorded_Beeps(), 6);
+}
+
+TEST_F(Modes, HandlersCalledDirectlyShowTheirSelectionAndRunOnce) {
+    struct Case {
+        void (Scin_Cale::*handler)(int);
+        int index;
+        const char *option;
+        int Scin_Cale::Handler_Counts::*runs;
+    };
+    const Case cases[] = {
+        {&Scin_Cale::Number_Option_Click, 0, "Number_Option_0",
+         &Scin_Cale::Handler_Counts::Number_Option_Click},
+        {&Scin_Cale::Word_Option_Click, 2, "Word_Option_2",
+         &Scin_Cale::Handler_Counts::Word_Option_Click},
+        {&Scin_Cale::Angle_Option_Click, 1, "Angle_Option_1",
+         &Scin_Cale::Handler_Counts::Angle_Option_Click},
+        {&Scin_Cale::Number_Option_Click, 1, "Number_Option_1",
+         &Scin_Cale::Handler_Counts::Number_Option_Click},
+    };
+    for (const auto &c : cases) {
+        const int before = window->Handler_Runs().*c.runs;
+        (window.get()->*c.handler)(c.index);
+        EXPECT_TRUE(Find<QRadioButton>(c.option)->isChecked()) << c.option;
+        EXPECT_EQ(window->Handler_Runs().*c.runs, before + 1) << c.option;
+    }
+    EXPECT_EQ(CalcModule::Number_Base, 10);
+    EXPECT_EQ(CalcModule::Word_Length, 32);
+    EXPECT_EQ(CalcModule::Angle_Unit, 1);
+    EXPECT_TRUE(Find<QRadioButton>("Word_Option_0")->isChecked());
 }
 
 TEST_F(Modes, InverseKeysStayShownButDisabledInHexadecimal) {

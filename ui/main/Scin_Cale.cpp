@@ -169,15 +169,15 @@ void Scin_Cale::Build_Controls() {
                                       "log", "sin", "cos", "tan", "ʸ√x", "³√x", "sqr", "e^x",
                                       "10ˣ", "Asn", "Acs", "Atn", "n!",  "abs", "="};
     for (int i = 0; i < 31; ++i) {
-        QString tip;
-        if (i == 20) tip = QStringLiteral("y次方根");
-        if (i == 21) tip = QStringLiteral("立方根");
-        if (i == 24) tip = QStringLiteral("10的x次方");
-        if (i == 29) tip = QStringLiteral("绝对值");
-        Oper_Butn[i] = Make_Key(central, QString::fromUtf8(operator_faces[i]),
-                                Indexed_Name("Oper_Butn", i), tip);
+        Oper_Butn[i] =
+            Make_Key(central, QString::fromUtf8(operator_faces[i]), Indexed_Name("Oper_Butn", i),
+                     i == 29 ? QStringLiteral("绝对值") : QString());
         Set_Face_Colour(Oper_Butn[i], Operator_Colour);
     }
+    // the root and power faces are symbols a screen reader cannot say
+    Oper_Butn[20]->setAccessibleName(QStringLiteral("y次方根"));
+    Oper_Butn[21]->setAccessibleName(QStringLiteral("立方根"));
+    Oper_Butn[24]->setAccessibleName(QStringLiteral("10的x次方"));
     for (int i = 20; i <= 27; ++i) Oper_Butn[i]->hide();
     Oper_Butn[30]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
@@ -420,15 +420,15 @@ bool Scin_Cale::eventFilter(QObject *watched, QEvent *event) {
         Expression_Click();
         return false;
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto *key_event = static_cast<QKeyEvent *>(event);
-        // Tab moves between controls; it is no typed character
-        if (key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab) return false;
-        for (int i = 0; i < int(Oper_Butn.size()); ++i) {
-            if (watched != Oper_Butn[i]) continue;
-            for (QChar character : key_event->text()) Oper_Butn_KeyPress(i, character);
-            break;
-        }
-    }
-    return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto key = std::find(Oper_Butn.begin(), Oper_Butn.end(), watched);
+    if (key == Oper_Butn.end()) return false;
+    auto *key_event = static_cast<QKeyEvent *>(event);
+    // Tab moves between controls; it is no typed character
+    if (key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab) return false;
+    if (event->type() == QEvent::KeyPress)
+        for (QChar character : key_event->text())
+            Oper_Butn_KeyPress(int(key - Oper_Butn.begin()), character);
+    // a typed blank is a character like any other: it must not press the focused key
+    return key_event->key() == Qt::Key_Space || key_event->key() == Qt::Key_Select;
 }

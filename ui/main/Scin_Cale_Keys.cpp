@@ -26,6 +26,7 @@ const char *const Operator_Tokens[31] = {
 } // namespace
 
 void Scin_Cale::Digl_Butn_Click(int index) {
+    if (index < 0 || index >= int(Digl_Butn.size())) return;
     if (Result_Shown) {
         Expression->setText(QString());
         Result_Shown = false;
@@ -51,6 +52,7 @@ void Scin_Cale::Digl_Butn_Click(int index) {
 }
 
 void Scin_Cale::Oper_Butn_Click(int index) {
+    if (index < 0 || index >= int(Oper_Butn.size())) return;
     if (Result_Shown) {
         if (index == 30) {
             Focus_Equals();

@@ -39,10 +39,12 @@ bool Holds_Operator(const QString &text) {
 } // namespace
 
 void Scin_Cale::Save_Memory_Click(int index) {
+    if (index < 0 || index >= int(Memory.size())) return;
     Memory[index]->setText(Target_Box->text());
 }
 
 void Scin_Cale::Show_Memory_Click(int index) {
+    if (index < 0 || index >= int(Memory.size())) return;
     // a recalled value starts a new expression, as a digit does
     if (Result_Shown) {
         Expression->setText(QString());

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <optional>
 #include <stdexcept>
 
@@ -22,10 +23,20 @@ namespace {
 constexpr std::uint8_t Option_Bases[4] = {16, 10, 8, 2};
 constexpr std::uint8_t Option_Word_Lengths[3] = {32, 16, 8};
 
+// A handler called by the program shows the same selection as a click on the
+// option, without running itself a second time.
+void Show_Selected(QButtonGroup *group, QAbstractButton *option) {
+    if (option->isChecked()) return;
+    const QSignalBlocker quiet(group);
+    option->setChecked(true);
+}
+
 } // namespace
 
 void Scin_Cale::Number_Option_Click(int index) {
+    if (index < 0 || index > 3) return;
     ++handler_runs_.Number_Option_Click;
+    Show_Selected(number_group_, Number_Option[index]);
     const std::uint8_t new_base = Option_Bases[index];
     if (new_base == 10) Word_Option[0]->setChecked(true);
     wordlong->setVisible(new_base != 10);
@@ -113,13 +124,17 @@ void Scin_Cale::Set_Base_Keys(std::uint8_t base) {
 }
 
 void Scin_Cale::Word_Option_Click(int index) {
+    if (index < 0 || index > 2) return;
     ++handler_runs_.Word_Option_Click;
+    Show_Selected(word_group_, Word_Option[index]);
     CalcModule::Word_Length = Option_Word_Lengths[index];
     Target_Box_Change();
 }
 
 void Scin_Cale::Angle_Option_Click(int index) {
+    if (index < 0 || index > 2) return;
     ++handler_runs_.Angle_Option_Click;
+    Show_Selected(angle_group_, Angle_Option[index]);
     // the notifier tells the other windows; when the change came from them the
     // unit is already set and nobody needs telling twice
     if (CalcModule::Angle_Unit != index)
