@@ -237,7 +237,18 @@ TEST_F(Key_Entry, FailedEvaluationShowsZeroAfterOneWarning) {
 }
 
 TEST_F(Key_Entry, TypedCharactersReachTheKeysAndBeep) {
+    // the window opens ready for typing, and keys sent to the window itself
+    // reach the focused operator key
+    Type("1+1=");
+    EXPECT_EQ(Expression(), "1+1=2.");
+    QTest::keyClicks(window.get(), "2*3=");
+    EXPECT_EQ(Expression(), "2*3=6.");
+    Press("M1");
+    QTest::keyClicks(window.get(), "4");
+    EXPECT_EQ(Display(), "6.");
+
     Press("CLR");
+    Platform::Clear_Recording();
     Type("12+3=");
     EXPECT_EQ(Display(), "15.");
     EXPECT_EQ(Expression(), "12+3=15.");

@@ -6,6 +6,7 @@
 #include "ui/platform/Platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -73,6 +74,8 @@ Scin_Cale::Scin_Cale() {
     Build_Menus();
     Connect_Handlers();
     Form_Load();
+    // typing works from the start, as after any key
+    Focus_Equals();
 }
 
 Scin_Cale::~Scin_Cale() {
@@ -426,9 +429,18 @@ bool Scin_Cale::eventFilter(QObject *watched, QEvent *event) {
     auto *key_event = static_cast<QKeyEvent *>(event);
     // Tab moves between controls; it is no typed character
     if (key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab) return false;
-    if (event->type() == QEvent::KeyPress)
-        for (QChar character : key_event->text())
-            Oper_Butn_KeyPress(int(key - Oper_Butn.begin()), character);
     // a typed blank is a character like any other: it must not press the focused key
-    return key_event->key() == Qt::Key_Space || key_event->key() == Qt::Key_Select;
+    const bool blank = key_event->key() == Qt::Key_Space || key_event->key() == Qt::Key_Select;
+    if (event->type() == QEvent::KeyRelease || key_event->text().isEmpty()) return blank;
+    for (QChar character : key_event->text())
+        Oper_Butn_KeyPress(int(key - Oper_Butn.begin()), character);
+    return true;
+}
+
+// A key sent to the window itself while an operator key has the focus is typed
+// on that key. Characters typed on other controls are theirs, and the operator
+// keys keep what they receive, so nothing arrives here twice.
+void Scin_Cale::keyPressEvent(QKeyEvent *event) {
+    const auto key = std::find(Oper_Butn.begin(), Oper_Butn.end(), QApplication::focusWidget());
+    if (key == Oper_Butn.end() || !eventFilter(*key, event)) QMainWindow::keyPressEvent(event);
 }

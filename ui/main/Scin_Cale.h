@@ -12,6 +12,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -115,6 +116,7 @@ class Scin_Cale : public QMainWindow {
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private slots:
     void Solv_Equn_Click();
