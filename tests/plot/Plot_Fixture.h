@@ -34,7 +34,7 @@ struct Plot : ::testing::Test {
         if (!control) ADD_FAILURE() << "no control " << name.toStdString();
         return control;
     }
-    Drawing_Surface *Surface() { return Find<Drawing_Surface>("Drawing_Surface"); }
+    Drawing_Surface *Surface() { return Find<Drawing_Surface>("Picture1"); }
     void Click(const QString &name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
     void Type(const QString &name, const QString &text) {
         auto *box = Find<QLineEdit>(name);

@@ -3,18 +3,81 @@
 #include "ui/platform/Mode_Notifier.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QSignalSpy>
 
 namespace {
 
-TEST_F(Plot, OpensInRadiansAtDesignWidth) {
+TEST_F(Plot, OpensInRadiansAtDesignSize) {
+    EXPECT_EQ(w->objectName(), "Func_Image");
+    EXPECT_EQ(w->windowTitle(), "函数图像");
     EXPECT_EQ(CalcModule::Angle_Unit, 1);
     EXPECT_TRUE(Find<QRadioButton>("Angle_Option_1")->isChecked());
     EXPECT_FALSE(Find<QLineEdit>("X_Expression")->isVisible());
     // the list filled at load keeps the text shown at start
     EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "1");
-    // the surface spans the design width, so the first drawing samples -271 to 271
+    // the surface stands at (3150, 150) and spans the design size, so the first
+    // drawing samples -271 to 271
+    EXPECT_EQ(Surface()->x() * 15, 3150);
+    EXPECT_EQ(Surface()->y() * 15, 150);
     EXPECT_NEAR(Surface()->Width(), 5420, 7.5);
+    EXPECT_NEAR(Surface()->Height(), 3150, 7.5);
+}
+
+TEST_F(Plot, ResizingKeepsTheSurfaceInsideTheWindowAndItsPicture) {
+    Type("Y_Expression", "1000");
+    Click("Display");
+    const QPoint origin = Surface()->pos();
+    const double axis_x = Cx();
+    struct Case {
+        int width, height;
+    };
+    // outer size in pixels; the smallest ones are held at the window's minimum
+    const Case cases[] = {{700, 400}, {1000, 700}, {588, 263}, {10, 10}};
+    for (const auto &c : cases) {
+        w->resize(c.width, c.height);
+        const QSize outer = w->size();
+        EXPECT_EQ(Surface()->pos(), origin);
+        EXPECT_NEAR(Surface()->Width(), outer.width() * 15 - 3400, 7.5) << c.width;
+        EXPECT_NEAR(Surface()->Height(), outer.height() * 15 - 800, 7.5) << c.height;
+        EXPECT_GE(Surface()->width(), 100);
+        EXPECT_GE(Surface()->height(), 100);
+        // nothing is redrawn: the axis stays where the drawing put it
+        if (axis_x < Surface()->Width()) {
+            EXPECT_EQ(Surface()->Color_At(axis_x, 15), 77777) << c.width;
+        }
+    }
+
+    // in every mode each control stands whole inside the window, at its full
+    // height and clear of the surface and of the others
+    for (const char *mode : {"", "Parameter_Equation", "Check1"}) {
+        if (*mode) Find<QCheckBox>(mode)->setChecked(true);
+        QApplication::processEvents();
+        QList<QWidget *> controls;
+        for (QWidget *control : w->findChildren<QWidget *>())
+            if (control->isVisible() && !control->objectName().isEmpty() &&
+                control->objectName() != "Control_Panel")
+                controls << control;
+        const auto box = [this](QWidget *control) {
+            return QRect(control->mapTo(w.get(), QPoint(0, 0)), control->size());
+        };
+        for (QWidget *control : controls) {
+            const std::string name = std::string(mode) + " " + control->objectName().toStdString();
+            EXPECT_TRUE(w->rect().contains(box(control))) << name;
+            const int least =
+                control->minimumHeight() > 0
+                    ? control->minimumHeight()
+                    : std::min(control->minimumSizeHint().height(), control->maximumHeight());
+            EXPECT_GE(control->height(), least) << name;
+            for (QWidget *other : controls) {
+                if (other == control || control->isAncestorOf(other) ||
+                    other->isAncestorOf(control))
+                    continue;
+                EXPECT_FALSE(box(control).intersects(box(other)))
+                    << name << " / " << other->objectName().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(Plot, ChoosingAnXZoomSuitsTheDensityToIt) {
@@ -118,6 +181,19 @@ TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     Click("CommandButton2");
     EXPECT_EQ(w->Shift_X, 32767);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+
+    // the move unit is read at every drawing, rounded halves to even
+    struct Case {
+        const char *text;
+        std::int16_t step;
+    };
+    const Case steps[] = {{"222.5", 222}, {"223.5", 224}, {"-2.5", -2}, {"1e3x", 1000},
+                          {"abc", 0},     {"", 0},        {"1d2", 100}, {"-40000", -32768}};
+    for (const auto &c : steps) {
+        Type("Text2", c.text);
+        Click("Display");
+        EXPECT_EQ(w->Move_Step, c.step) << c.text;
+    }
 }
 
 } // namespace

@@ -47,7 +47,7 @@ QComboBox *New_Combo(const QString &text, const QString &name, const QString &ac
 QPushButton *New_Arrow(const QString &name, const QString &tip, QWidget *parent) {
     auto *button = Platform::Named<QPushButton>(name, tip, parent);
     button->setToolTip(tip);
-    button->setFixedSize(30, 24);
+    button->setFixedSize(30, 21);
     return button;
 }
 
@@ -99,33 +99,40 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
 }
 
 void Func_Image::Build_Controls() {
+    setObjectName(QStringLiteral("Func_Image"));
     Picture1 = new Drawing_Surface(this);
-    Picture1->setObjectName(QStringLiteral("Drawing_Surface"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("函数图像"));
 
     // The controls stand in a column left of the surface; the surface itself is
-    // placed by Form_Resize, so the column's layout is not the window's.
+    // placed by Form_Resize, so the column's layout is not the window's. The
+    // column fits the window's design height, so the surface opens at its
+    // design size.
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Control_Panel"));
     auto *column = new QVBoxLayout(panel);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(4);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(2);
+    const auto row = [column] {
+        auto *line = new QHBoxLayout;
+        line->setSpacing(2);
+        column->addLayout(line);
+        return line;
+    };
 
-    auto *form = new QGridLayout;
-    form->setHorizontalSpacing(4);
-    form->setVerticalSpacing(4);
-    Label7 = New_Label(QStringLiteral("Y="), QStringLiteral("Label7"), panel);
-    Y_Expression = New_Box(QString(), QStringLiteral("Y_Expression"), QStringLiteral("Y="), panel);
+    // X= stands before Y= and only in parametric mode; Y= takes its room otherwise
     Label1 = New_Label(QStringLiteral("X="), QStringLiteral("Label1"), panel);
     X_Expression =
         New_Box(QStringLiteral("x"), QStringLiteral("X_Expression"), QStringLiteral("X="), panel);
-    form->addWidget(Label7, 0, 0);
-    form->addWidget(Y_Expression, 0, 1);
-    form->addWidget(Label1, 1, 0);
-    form->addWidget(X_Expression, 1, 1);
+    Label7 = New_Label(QStringLiteral("Y="), QStringLiteral("Label7"), panel);
+    Y_Expression = New_Box(QString(), QStringLiteral("Y_Expression"), QStringLiteral("Y="), panel);
+    auto *curve = row();
+    curve->addWidget(Label1);
+    curve->addWidget(X_Expression, 1);
+    curve->addWidget(Label7);
+    curve->addWidget(Y_Expression, 1);
     Label1->hide();
     X_Expression->hide();
-    column->addLayout(form);
 
     Parameter_Equation = new QCheckBox(QStringLiteral("参数方程：（x为参数）"), panel);
     Parameter_Equation->setObjectName(QStringLiteral("Parameter_Equation"));
@@ -134,27 +141,26 @@ void Func_Image::Build_Controls() {
     column->addWidget(Parameter_Equation);
     column->addWidget(Check1);
 
-    auto *domain = new QHBoxLayout;
-    domain->setSpacing(2);
     Fun_min = New_Box(QStringLiteral("-271"), QStringLiteral("Fun_min"),
                       QStringLiteral("定义域下限"), panel);
     Fun_max = New_Box(QStringLiteral("271"), QStringLiteral("Fun_max"),
                       QStringLiteral("定义域上限"), panel);
+    auto *domain = row();
+    domain->setSpacing(2);
     domain->addWidget(New_Label(QStringLiteral("定义域:"), QStringLiteral("Label2"), panel));
     domain->addWidget(Fun_min, 1);
     domain->addWidget(New_Label(QStringLiteral(" < X <"), QStringLiteral("Label3"), panel));
     domain->addWidget(Fun_max, 1);
-    column->addLayout(domain);
 
-    auto *zooms = new QGridLayout;
-    zooms->setHorizontalSpacing(4);
-    zooms->setVerticalSpacing(4);
     X_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("X_Zoom"),
                        QStringLiteral("X 轴缩放倍数"), panel);
     Y_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("Y_Zoom"),
                        QStringLiteral("Y 轴缩放倍数"), panel);
     Density = New_Combo(QStringLiteral("1"), QStringLiteral("Density"), QStringLiteral("图像密度"),
                         panel);
+    auto *zooms = new QGridLayout;
+    zooms->setHorizontalSpacing(2);
+    zooms->setVerticalSpacing(2);
     zooms->addWidget(New_Label(QStringLiteral("X 轴缩放倍数:"), QStringLiteral("Label4"), panel), 0,
                      0);
     zooms->addWidget(X_Zoom, 0, 1);
@@ -164,21 +170,22 @@ void Func_Image::Build_Controls() {
     zooms->addWidget(New_Label(QStringLiteral("图 像 密 度 :"), QStringLiteral("Label6"), panel), 2,
                      0);
     zooms->addWidget(Density, 2, 1);
+    zooms->setColumnStretch(1, 1);
     column->addLayout(zooms);
 
-    auto *show = new QHBoxLayout;
     Display = new QPushButton(QStringLiteral("显示图像"), panel);
     Display->setObjectName(QStringLiteral("Display"));
     preserving = new QCheckBox(QStringLiteral("保留图像"), panel);
     preserving->setObjectName(QStringLiteral("preserving"));
-    show->addWidget(Display);
-    show->addWidget(preserving);
-    column->addLayout(show);
+    auto *show = row();
+    show->addWidget(Display, 1);
+    show->addWidget(preserving, 1);
 
     Frame1 = new QGroupBox(panel);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFlat(true);
     auto *units = new QHBoxLayout(Frame1);
-    units->setContentsMargins(4, 2, 4, 2);
+    units->setContentsMargins(2, 0, 2, 0);
     angle_group_ = new QButtonGroup(this);
     const QString unit_names[] = {QStringLiteral("角度"), QStringLiteral("弧度"),
                                   QStringLiteral("梯度")};
@@ -190,9 +197,11 @@ void Func_Image::Build_Controls() {
     }
     column->addWidget(Frame1);
 
-    // the four move buttons sit like arrow keys: up above down, left and right beside down
+    // the four move buttons sit like arrow keys: up above down, left and right
+    // beside down; the restore button and the move unit stand to their right
     auto *moves = new QGridLayout;
-    moves->setSpacing(2);
+    moves->setHorizontalSpacing(2);
+    moves->setVerticalSpacing(2);
     CommandButton1 = New_Arrow(QStringLiteral("CommandButton1"), QStringLiteral("上移"), panel);
     CommandButton2 = New_Arrow(QStringLiteral("CommandButton2"), QStringLiteral("左移"), panel);
     CommandButton3 = New_Arrow(QStringLiteral("CommandButton3"), QStringLiteral("下移"), panel);
@@ -201,19 +210,31 @@ void Func_Image::Build_Controls() {
     moves->addWidget(CommandButton2, 1, 0);
     moves->addWidget(CommandButton3, 1, 1);
     moves->addWidget(CommandButton4, 1, 2);
-    auto *step = new QHBoxLayout;
-    step->setSpacing(2);
-    Text2 =
-        New_Box(QStringLiteral("222"), QStringLiteral("Text2"), QStringLiteral("移动单位"), panel);
-    step->addWidget(New_Label(QStringLiteral("移动单位:"), QStringLiteral("Label8"), panel));
-    step->addWidget(Text2);
+    moves->setColumnMinimumWidth(3, 4);
     Reversion = new QPushButton(QStringLiteral("复原"), panel);
     Reversion->setObjectName(QStringLiteral("Reversion"));
-    moves->addLayout(step, 2, 0, 1, 3);
-    moves->addWidget(Reversion, 0, 3, 2, 1);
-    moves->setColumnStretch(4, 1);
+    moves->addWidget(Reversion, 0, 4, 1, 2);
+    Text2 =
+        New_Box(QStringLiteral("222"), QStringLiteral("Text2"), QStringLiteral("移动单位"), panel);
+    moves->addWidget(New_Label(QStringLiteral("移动单位:"), QStringLiteral("Label8"), panel), 1, 4);
+    moves->addWidget(Text2, 1, 5);
+    moves->setColumnStretch(5, 1);
     column->addLayout(moves);
     column->addStretch(1);
+
+    // rows a little lower than the desktop's defaults keep the column within
+    // the window's design height
+    for (QWidget *box : {static_cast<QWidget *>(X_Expression), static_cast<QWidget *>(Y_Expression),
+                         static_cast<QWidget *>(Fun_min), static_cast<QWidget *>(Fun_max),
+                         static_cast<QWidget *>(X_Zoom), static_cast<QWidget *>(Y_Zoom),
+                         static_cast<QWidget *>(Density), static_cast<QWidget *>(Text2)})
+        box->setFixedHeight(Row_Pixels);
+    for (QWidget *button : {static_cast<QWidget *>(Display), static_cast<QWidget *>(Reversion)})
+        button->setFixedHeight(Row_Pixels + 2);
+    for (QWidget *check : {static_cast<QWidget *>(Parameter_Equation),
+                           static_cast<QWidget *>(Check1), static_cast<QWidget *>(preserving)})
+        check->setFixedHeight(Row_Pixels - 2);
+    for (QRadioButton *option : Angle_Option) option->setFixedHeight(Row_Pixels - 2);
 
     // the window's own layout only places the column; the surface is positioned by hand
     auto *window_layout = new QHBoxLayout(this);

@@ -27,6 +27,7 @@ class Func_Image : public QWidget {
     static constexpr double Width_Margin = 3400, Height_Margin = 800;
     static constexpr std::int16_t Home_Shift_Y = -170;
     static constexpr int Minimum_Surface_Pixels = 100;
+    static constexpr int Row_Pixels = 20; // height of a text box or combo box
 
     // Controls.
     Drawing_Surface *Picture1;
