@@ -82,6 +82,13 @@ class Scin_Cale : public QMainWindow {
     void Menu_Clear_Click();
     void Stac_Butn_Click(int index);
 
+    // Advanced and help menus
+    void Solv_Equn_Click();
+    void Funn_Image_Click();
+    void Fora_Edit_Click();
+    void Menu_Cale_Click();
+    void Menu_Author_Click();
+
     // Controls
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
@@ -117,13 +124,6 @@ class Scin_Cale : public QMainWindow {
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-
-  private slots:
-    void Solv_Equn_Click();
-    void Funn_Image_Click();
-    void Fora_Edit_Click();
-    void Menu_Cale_Click();
-    void Menu_Author_Click();
 
   private:
     void Build_Controls();
