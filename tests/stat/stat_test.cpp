@@ -92,8 +92,7 @@ TEST_F(StatTest, AddingAndRemovingLines) {
     Click("delete");
     EXPECT_EQ(Lines(), (std::vector<std::string>{"12abc", "-3.5"}));
     EXPECT_EQ(Count_Text(), "n=2");
-    // with nothing selected the first line goes
-    List()->clearSelection();
+    // the removal leaves nothing selected, so the next "清项" takes the first line
     Click("delete");
     EXPECT_EQ(Lines(), std::vector<std::string>{"-3.5"});
     EXPECT_EQ(StatModule::Stat_Values[0], -3.5);
@@ -120,43 +119,51 @@ TEST_F(StatTest, AddingAndRemovingLines) {
 }
 
 // A model of what the list and the table must hold, checked after every step of
-// a random run of "Dat", "清项" (with any selection), "全清", close and "Sta".
+// a random run of "Dat", "清项" (with the selection left as it is, or another
+// one), "全清", close and "Sta".
 TEST_F(StatTest, ListAndTableStayInStep) {
     std::mt19937 random(20261207);
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     std::vector<std::string> lines; // List1
     std::vector<double> values;     // Stat_Values[0 .. Stat_Count-1]
+    int selected = -1;              // the selected line, -1 for none
 
     for (int step = 0; step < 3000; ++step) {
         const int action = pick(100);
-        if (action < 60) { // "Dat"
+        if (action < 55) { // "Dat": the new line is selected
             const std::string text = std::to_string(pick(2000) - 1000) + (pick(4) ? "" : "x");
             ASSERT_EQ(box->Add_Value(QString::fromStdString(text)), values.size() < 101u);
             if (values.size() < 101u) {
-                lines.insert(lines.begin() + values.size(), text);
+                selected = int(values.size());
+                lines.insert(lines.begin() + selected, text);
                 values.push_back(CalcModule::Leading_Number_Value(text));
             }
-        } else if (action < 85) { // choose a line or none, then "清项"
-            const int chosen = lines.empty() || !pick(4) ? -1 : pick(int(lines.size()));
-            if (chosen < 0)
-                List()->clearSelection();
-            else
-                List()->setCurrentRow(chosen);
+        } else if (action < 85) { // "清项", half the time after choosing a line or none
+            if (pick(2)) {
+                selected = lines.empty() || !pick(4) ? -1 : pick(int(lines.size()));
+                if (selected < 0)
+                    List()->clearSelection();
+                else
+                    List()->setCurrentRow(selected);
+            }
             Click("delete");
             // lines left over from before the last "Sta" hold no value; then the first goes
-            const int k = chosen >= 0 && chosen < int(values.size()) ? chosen : 0;
+            const int k = selected >= 0 && selected < int(values.size()) ? selected : 0;
             if (!values.empty()) {
                 lines.erase(lines.begin() + k);
                 values.erase(values.begin() + k);
+                selected = -1;
             }
         } else if (action < 90) {
             Click("Delete_all");
             lines.clear();
             values.clear();
+            selected = -1;
         } else if (action < 95) {
             Close_And_Open();
             lines.clear();
             values.clear();
+            selected = -1;
         } else { // "Sta" with the box open: the old lines stay, counting starts afresh
             Open();
             values.clear();

@@ -86,6 +86,10 @@ void StatBox::delete_Click() {
         if (List1->item(i)->isSelected()) k = i;
     if (count == 0) return;
     delete List1->takeItem(k);
+    // the list would otherwise move the selection to a neighbour, and the next
+    // "清项" would take that line instead of the first
+    List1->setCurrentItem(nullptr);
+    List1->clearSelection();
     --StatModule::Stat_Count;
     Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));
     for (int i = k; i < StatModule::Stat_Count; ++i)

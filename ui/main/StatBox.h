@@ -15,8 +15,13 @@ class StatBox : public QWidget {
 
     // "Dat": inserts t at position Stat_Count, stores its leading-number value,
     // selects the new line and updates Text3. Returns false and changes nothing
-    // when the table is full.
+    // when the table is full or t starts with a number beyond the double range.
     bool Add_Value(const QString &t);
+
+    void Back_Click();
+    void delete_Click();
+    void Delete_all_Click();
+    void Form_Unload(); // run when the window is closed
 
     QListWidget *List1 = nullptr;
     QLineEdit *Text3 = nullptr;
@@ -30,10 +35,4 @@ class StatBox : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
-
-  private:
-    void Back_Click();
-    void delete_Click();
-    void Delete_all_Click();
-    void Form_Unload();
 };
