@@ -81,6 +81,11 @@ TEST_F(FormulaTest, CircleFormulas) {
     Type_Value(0, "1");
     Type_Value(1, "2");
     EXPECT_EQ(Compute(), QStringLiteral("9.42477796076938"));
+    // choosing the same formula again restores it after the user changed it
+    Control<QLineEdit>(QStringLiteral("Input_Formula"))->setText(QStringLiteral("w"));
+    Choose_Circle_Formula(2);
+    EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Input_Formula"))->text(),
+              QStringLiteral("3.141592653589793  * (w*w-r*r)"));
 }
 
 TEST_F(FormulaTest, ValuesAreStoredUnderTheLetterShownWhenTyped) {

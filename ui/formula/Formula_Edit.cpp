@@ -127,6 +127,9 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(options, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) OptionButton1_Click(id);
     });
+    // a click on the option already chosen loads its formula again; running the
+    // handler a second time for a fresh choice changes nothing
+    connect(options, &QButtonGroup::idClicked, this, [this](int id) { OptionButton1_Click(id); });
     connect(Fa_cale, &QPushButton::clicked, this, [this] { Fa_cale_Click(); });
     Form_Load();
 }
@@ -137,6 +140,7 @@ void Formula_Edit::Form_Load() {
     QStringList letters;
     for (char c = 'a'; c <= 'z'; ++c) letters << QString(QChar(c));
     for (QComboBox *combo : Combo1) {
+        combo->clear();
         combo->addItems(letters);
         combo->setCurrentIndex(-1);
         combo->clearEditText();

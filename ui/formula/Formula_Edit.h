@@ -21,6 +21,12 @@ class Formula_Edit : public QWidget {
     explicit Formula_Edit(QWidget *parent = nullptr);
     ~Formula_Edit() override;
 
+    void Form_Load();
+    void Fa_Letter_Change(int index);
+    void Fa_Circle_Click();
+    void OptionButton1_Click(int index);
+    void Fa_cale_Click();
+
     std::array<QComboBox *, Rows> Combo1{};
     std::array<QLabel *, Rows> Label1{};
     std::array<QLineEdit *, Rows> Fa_Letter{};
@@ -33,11 +39,4 @@ class Formula_Edit : public QWidget {
     QLabel *Label3 = nullptr;
     QLineEdit *Fa_Result = nullptr;
     QPushButton *Fa_cale = nullptr;
-
-  private:
-    void Form_Load();
-    void Fa_Letter_Change(int index);
-    void Fa_Circle_Click();
-    void OptionButton1_Click(int index);
-    void Fa_cale_Click();
 };
