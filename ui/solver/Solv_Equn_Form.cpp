@@ -142,6 +142,7 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
 Solv_Equn_Form::~Solv_Equn_Form() = default;
 
 void Solv_Equn_Form::Form_Load() {
+    Precision->clear();
     Precision->addItems({QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0"),
                          QStringLiteral("-1"), QStringLiteral("-2")});
     Precision->setCurrentIndex(-1);

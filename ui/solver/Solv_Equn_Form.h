@@ -16,6 +16,10 @@ class Solv_Equn_Form : public QWidget {
     explicit Solv_Equn_Form(QWidget *parent = nullptr);
     ~Solv_Equn_Form() override;
 
+    // Fills the list of first precisions.
+    void Form_Load();
+    // "解": starts a search with an empty estimate.
+    void Command4_Click();
     // Runs one search with what the boxes hold and writes the result into them.
     void Find_Root();
 
@@ -34,8 +38,5 @@ class Solv_Equn_Form : public QWidget {
     QLineEdit *Text1 = nullptr; // never shown: the estimate of x between passes
 
   private:
-    void Form_Load();
-    void Command4_Click();
-
     bool searching_ = false;
 };
