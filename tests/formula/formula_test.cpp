@@ -69,7 +69,12 @@ TEST_F(FormulaTest, CircleFormulas) {
     Type_Value(0, "2");
     Choose_Circle_Formula(0);
     EXPECT_EQ(Compute(), QStringLiteral("12.5663706143592"));
+    // a letter typed over the row's choice gives way to the formula's letter
+    Control<QComboBox>(QStringLiteral("Combo1_0"))->lineEdit()->selectAll();
+    QTest::keyClicks(Control<QComboBox>(QStringLiteral("Combo1_0"))->lineEdit(), "q");
+    EXPECT_EQ(Control<QComboBox>(QStringLiteral("Combo1_0"))->currentText(), QStringLiteral("q"));
     Choose_Circle_Formula(1);
+    EXPECT_EQ(Control<QComboBox>(QStringLiteral("Combo1_0"))->currentText(), QStringLiteral("r"));
     EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Input_Formula"))->text(),
               QStringLiteral("2*3.141592653589793  * r"));
     EXPECT_EQ(Compute(), QStringLiteral("12.5663706143592"));

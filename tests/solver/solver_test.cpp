@@ -61,6 +61,8 @@ TEST_F(SolverTest, Results) {
         {{"sin(x)=1", "0", "180"}, "sin(x)=1", " X =90", "误差:0"},
         // a bound of exactly the "nothing evaluated yet" value ends the search at once
         {{"x=5", "2.0091201"}, "x=5", No_Solution, "误差:10000"},
+        // the first step no longer moves x: the search ends before any estimate was kept
+        {{"x=1", "1", "2", "-20"}, "x=1", " X =", "误差:0"},
         // boxes without a number read as 0
         {{"x=0", "abc", "xyz"}, "x=0", " X =0", "误差:0"},
         {{"x^2=2", "-10", "10", "0", "0"}, "x^2=2", No_Solution, nullptr},
@@ -92,6 +94,7 @@ TEST_F(SolverTest, PassStructure) {
         {{"2=2", "-1000", "1000", "2.5"}, 331},
         {{"x^2=4", "-1000", "1000", "-0.5"}, 2310},
         {{"x=5", "2.0091201"}, 0},
+        {{"x=1", "1", "2", "-20"}, 1},
         {{"x^2"}, 0},
     };
     for (const Case &c : cases) {
