@@ -56,7 +56,13 @@ std::string Read_Operand_At(std::string_view text, std::size_t &pos) {
         while (Number_Char_At(text, pos)) result += text[pos++];
         if (result.empty() || result.back() != 'e') break;
         // an exponent: the character after "e" belongs to the number, whatever it is
-        if (pos < text.size()) result += text[pos++];
+        if (pos < text.size()) {
+            result += text[pos++];
+            // a character beyond ASCII is taken whole
+            if (static_cast<unsigned char>(result.back()) >= 0xC0)
+                while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
+                    result += text[pos++];
+        }
     }
     if (result.empty() && Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 &&
         Is_Lower(text[pos])) {

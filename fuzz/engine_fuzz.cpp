@@ -29,5 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     RadixModule::Hex_To_Oct(text);
     RadixModule::Oct_To_Hex(text);
+    RadixModule::Bin_To_Hex(text);
+    try {
+        RadixModule::Bin_To_Dec(text);
+        RadixModule::Oct_To_Dec(text);
+    } catch (const std::overflow_error &) {
+    }
     return 0;
 }

@@ -27,9 +27,27 @@ int Hex_Digit_Value(char c) {
     return -1;
 }
 
+// Positions are counted in the 16-bit characters the user sees: a character
+// beyond ASCII stands for one position (two beyond U+FFFF) that matches no
+// digit, however many bytes it takes here.
+std::string_view As_Positions(std::string_view text, std::string &storage) {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) return text;
+    storage.clear();
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            storage += c;
+        else if ((byte & 0xC0) != 0x80) // the first byte of a character
+            storage.append(byte >= 0xF0 ? 2 : 1, '\x7f');
+    }
+    return storage;
+}
+
 // Groups of `width` binary digits, read from the left after padding with
 // zeros in front; a group that is not made of 0 and 1 is skipped.
-std::string Bin_To_Radix(std::string_view text, std::size_t width) {
+std::string Bin_To_Radix(std::string_view original, std::size_t width) {
+    std::string storage;
+    const std::string_view text = As_Positions(original, storage);
     std::string padded((width - text.size() % width) % width, '0');
     padded += text;
     std::string out;
@@ -63,9 +81,10 @@ std::string Dec_To_Bin(double &x) {
     return std::string(reversed.rbegin(), reversed.rend());
 }
 
-double Bin_To_Dec(std::string_view text) {
+double Bin_To_Dec(std::string_view original) {
+    std::string storage;
     double r = 0;
-    for (char c : text) {
+    for (char c : As_Positions(original, storage)) {
         // each character by its own leading-number value: a digit is itself, anything else 0
         r = 2 * r + (c >= '0' && c <= '9' ? c - '0' : 0);
         Check_Finite(r);
@@ -73,7 +92,9 @@ double Bin_To_Dec(std::string_view text) {
     return r;
 }
 
-double Oct_To_Dec(std::string_view text) {
+double Oct_To_Dec(std::string_view original) {
+    std::string storage;
+    const std::string_view text = As_Positions(original, storage);
     double r = 0, weight = 1;
     for (std::size_t i = text.size(); i-- > 0; weight *= 8) {
         const char c = text[i];

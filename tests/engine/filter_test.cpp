@@ -60,6 +60,9 @@ TEST(Readers, OperandsAndOperators) {
     Calc_Mode = 0;
     text = "e*2=";
     EXPECT_EQ(Read_Operand(text), "e*2");
+    text = "2e中=";
+    EXPECT_EQ(Read_Operand(text), "2e中"); // the character after "e" is taken whole
+    EXPECT_EQ(text, "=");
     text = "2e";
     EXPECT_THROW(Read_Operand(text), std::invalid_argument);
     text = "5";

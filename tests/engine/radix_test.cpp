@@ -32,6 +32,9 @@ TEST(Radix, DigitTextsToNumbers) {
     EXPECT_EQ(Oct_To_Dec("18"), 8);
     EXPECT_EQ(Oct_To_Dec(""), 0);
     EXPECT_EQ(Oct_To_Dec("37777777777"), 4294967295.0);
+    // a character beyond ASCII takes one position, whatever its length in bytes
+    EXPECT_EQ(Oct_To_Dec("1中"), 8);
+    EXPECT_EQ(Bin_To_Dec("1中"), 2);
     EXPECT_THROW(Bin_To_Dec(std::string(1100, '1')), std::overflow_error);
     EXPECT_THROW(Oct_To_Dec("1" + std::string(400, '0')), std::overflow_error);
 }
@@ -52,7 +55,9 @@ TEST(Radix, TableConversions) {
                            "0120"
                            "0001",
                            "1"},
+                          {Bin_To_Hex, "11中1111", "F"},
                           {Bin_To_Oct, "1000", "10"},
+                          {Bin_To_Oct, "1中111", "7"},
                           {Oct_To_Bin, "17", "1111"},
                           {Oct_To_Bin, "19", "1"},
                           {Oct_To_Hex, "777", "1FF"},
