@@ -49,11 +49,15 @@ TEST_F(Plot, TicksStandOnRoundValuesChosenByTheXZoom) {
         for (double X = std::ceil(lo / c.round) * c.round; X <= hi; X += c.round / 2) {
             if (Sx(X) <= 0 || Sx(X) >= 2 * Cx()) continue;
             const bool round = std::fabs(std::remainder(X, c.round)) < 1e-9;
-            const double top = Sy(0) - c.height / 2;
-            if (round)
-                EXPECT_EQ(Surface()->Color_At(Sx(X), top), c.colour) << c.zoom << " " << X;
-            else
-                EXPECT_EQ(Surface()->Color_At(Sx(X), top), 0xFFFFFF) << c.zoom << " " << X;
+            // a tick stands on the axis and reaches its full height, no further
+            const double axis = Sy(0);
+            const std::int32_t beside = std::fabs(X) < 1e-9 ? 77777 : 0xFFFFFF; // the y axis
+            EXPECT_EQ(Surface()->Color_At(Sx(X), axis), round ? c.colour : 77777);
+            for (const double up : {c.height / 2, c.height - 1})
+                EXPECT_EQ(Surface()->Color_At(Sx(X), axis - up), round ? c.colour : beside)
+                    << c.zoom << " " << X << " " << up;
+            EXPECT_EQ(Surface()->Color_At(Sx(X), axis - c.height - 16), beside)
+                << c.zoom << " " << X;
         }
     }
     for (const char *zoom : {"6", "80", "1900"}) {

@@ -22,6 +22,28 @@ TEST_F(Plot, OpensInRadiansAtDesignSize) {
     EXPECT_EQ(Surface()->y() * 15, 150);
     EXPECT_NEAR(Surface()->Width(), 5420, 7.5);
     EXPECT_NEAR(Surface()->Height(), 3150, 7.5);
+
+    // loading again restores the view and fills the same lists, in order
+    w->Shift_X = 5;
+    w->Shift_Y = 7;
+    w->X_Scale = w->Y_Scale = w->Step_Size = 3;
+    w->Form_Load();
+    EXPECT_EQ(w->Shift_X, 0);
+    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(w->Move_Step, 222);
+    EXPECT_EQ(w->X_Scale + w->Y_Scale + w->Step_Size, 3);
+    const QStringList zooms = {"0.01", "0.1", "1",   "10",   "30",   "50",   "100",
+                               "200",  "300", "500", "1000", "1500", "2000", "3000"};
+    const QStringList densities = {"1000", "100", "10", "1", "0.1", "0.01", "0.001"};
+    const std::pair<const char *, QStringList> lists[] = {
+        {"X_Zoom", zooms}, {"Y_Zoom", zooms}, {"Density", densities}};
+    for (const auto &[name, items] : lists) {
+        auto *combo = Find<QComboBox>(name);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        EXPECT_EQ(shown, items) << name;
+    }
+    EXPECT_EQ(Find<QComboBox>("X_Zoom")->currentText(), "10");
 }
 
 TEST_F(Plot, ResizingKeepsTheSurfaceInsideTheWindowAndItsPicture) {

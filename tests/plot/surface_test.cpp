@@ -42,16 +42,18 @@ TEST_F(Surface, SizeUnitsAndColourBytes) {
     EXPECT_EQ(At(10, 20), Drawing_Surface::Background);
 }
 
-TEST_F(Surface, LinesStopBeforeTheirEndAndClip) {
-    surface.Line(5 * U, 40 * U, 5 * U, 30 * U, 111111); // upwards, 10 pixels
-    for (int y = 31; y <= 40; ++y) EXPECT_EQ(At(5, y), 111111u) << y;
-    EXPECT_EQ(At(5, 30), Drawing_Surface::Background);
+TEST_F(Surface, LinesCoverBothEndsAndClip) {
+    surface.Line(5 * U, 40 * U, 5 * U, 30 * U + 1, 111111); // upwards, both ends set
+    for (int y = 30; y <= 40; ++y) EXPECT_EQ(At(5, y), 111111u) << y;
+    EXPECT_EQ(At(5, 29), Drawing_Surface::Background);
+    EXPECT_EQ(At(5, 41), Drawing_Surface::Background);
 
     surface.Line(0, 2 * U, 100 * U, 2 * U, 67543); // across the whole width
     for (int x = 0; x < 100; ++x) ASSERT_EQ(At(x, 2), 67543u) << x;
 
     surface.Line(0, 0, 10 * U, 10 * U, 5); // diagonal
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(At(i, i), 5u) << i;
+    for (int i = 0; i <= 10; ++i) EXPECT_EQ(At(i, i), 5u) << i;
+    EXPECT_EQ(At(11, 11), Drawing_Surface::Background);
 
     // far beyond the surface, or not numbers: clipped or skipped without harm
     surface.Line(-1e30, 45 * U, 1e30, 45 * U, 7);

@@ -97,7 +97,7 @@ void Drawing_Surface::Line(double x1, double y1, double x2, double y2, std::uint
     if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
         return;
     // Clip to a frame one pixel wider than the picture: an end cut off this way
-    // lies outside the picture, so leaving out the last pixel loses nothing.
+    // lies outside the picture and is never set.
     const double w = picture_.width(), h = picture_.height();
     if (ax == bx) {
         // upright and level lines (axes, ticks) are cut exactly, however far their ends lie
@@ -120,9 +120,10 @@ void Drawing_Surface::Line(double x1, double y1, double x2, double y2, std::uint
     const int adx = std::abs(ex - x), ady = -std::abs(ey - y);
     const QRgb rgb = To_Rgb(color);
     int err = adx + ady;
-    while (x != ex || y != ey) {
+    for (;;) {
         if (x >= 0 && x < picture_.width() && y >= 0 && y < picture_.height())
             picture_.setPixel(x, y, rgb);
+        if (x == ex && y == ey) break;
         const int e2 = 2 * err;
         if (e2 >= ady) err += ady, x += sx;
         if (e2 <= adx) err += adx, y += sy;

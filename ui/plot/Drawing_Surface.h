@@ -21,7 +21,8 @@ class Drawing_Surface : public QWidget {
     void Erase();
     double Width() const;  // in units
     double Height() const; // in units
-    // From (x1, y1) up to but not including (x2, y2), as the desktop's own lines do.
+    // Every pixel under the segment from (x1, y1) to (x2, y2), both ends included,
+    // so that a tick reaches its full height.
     void Line(double x1, double y1, double x2, double y2, std::uint32_t color);
     void Set_Point(double x, double y, std::uint32_t color);
 

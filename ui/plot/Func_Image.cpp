@@ -51,9 +51,10 @@ QPushButton *New_Arrow(const QString &name, const QString &tip, QWidget *parent)
     return button;
 }
 
-// Fills a combo box's list without losing the text it shows.
+// Fills a combo box's list, replacing any earlier one, without losing the text it shows.
 void Fill_List(QComboBox *combo, const QStringList &items) {
     const QString shown = combo->currentText();
+    combo->clear();
     combo->addItems(items);
     const int index = combo->findText(shown);
     combo->setCurrentIndex(index);
