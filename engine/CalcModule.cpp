@@ -21,6 +21,13 @@ Warning_Handler warning_handler;
 stack Operator_Stack, Operand_Stack;
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
+// A three-character name as one number, so that names can be switched on.
+constexpr std::uint32_t Name3(std::string_view name) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(name[0])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(name[1])) << 8 |
+           static_cast<unsigned char>(name[2]);
+}
+
 bool Is_Lower(char c) {
     return c >= 'a' && c <= 'z';
 }
@@ -118,10 +125,24 @@ std::int16_t Operator_Priority(std::string_view text) {
         if (text == "ln") return 11;
         return 0;
     case 3:
-        if (text == "mod" || text == "and" || text == "xor") return 7;
-        for (const char *name :
-             {"sin", "cos", "tan", "log", "int", "not", "sqr", "abs", "atn", "asn", "acs"})
-            if (text == name) return 11;
+        switch (Name3(text)) {
+        case Name3("mod"):
+        case Name3("and"):
+        case Name3("xor"):
+            return 7;
+        case Name3("sin"):
+        case Name3("cos"):
+        case Name3("tan"):
+        case Name3("log"):
+        case Name3("int"):
+        case Name3("not"):
+        case Name3("sqr"):
+        case Name3("abs"):
+        case Name3("atn"):
+        case Name3("asn"):
+        case Name3("acs"):
+            return 11;
+        }
         return 0;
     }
     return 0;

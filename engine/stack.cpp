@@ -23,7 +23,7 @@ Stack_Value stack::Pop() {
         CalcModule::Show_Warning(CalcModule::No_Data_Message);
         return std::string();
     }
-    return std::move(items[pointer--]);
+    return items[pointer--]; // a copy: the slot keeps its value until a later push
 }
 
 const Stack_Value *stack::Top() const {

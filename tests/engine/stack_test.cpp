@@ -26,6 +26,10 @@ TEST(Stack, SlotsAreReusedAndNeverReadAbovePointer) {
     EXPECT_EQ(s.Pop(), "c");
     EXPECT_EQ(s.Pop(), "a");
     EXPECT_FALSE(s.Pop().has_value());
+    // a pop does not clear its slot: moving the count back finds the old items
+    s.pointer = 2;
+    EXPECT_EQ(s.Pop(), "c");
+    EXPECT_EQ(s.Pop(), "a");
 }
 
 TEST(Stack, NullIsNotTextButEmptyTextIs) {
