@@ -121,12 +121,30 @@ TEST_F(Plot, ChoosingAnXZoomSuitsTheDensityToIt) {
     Type_Combo("X_Zoom", "5000"); // typing alone chooses nothing
     EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "7");
 
-    // typed as a user types, with focus: nothing is completed from the list
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    // typed as a user types, with focus: nothing is completed from the list, and
+    // ending the typing chooses nothing, even when the text is a list item
+    const auto focus = [this](QWidget *box) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        box->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
+    };
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab}) {
+        Type_Combo("Density", "7");
+        focus(zoom);
+        zoom->lineEdit()->selectAll();
+        QTest::keyClicks(nullptr, key == Qt::Key_Tab ? "30" : "3000");
+        QTest::keyClick(static_cast<QWidget *>(nullptr), key);
+        EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "7") << key;
+        // a choice from the list right after still counts
+        zoom->showPopup();
+        zoom->view()->setCurrentIndex(zoom->model()->index(zoom->findText("0.1"), 0));
+        QTest::keyClick(zoom->view(), Qt::Key_Return);
+        EXPECT_EQ(Find<QComboBox>("Density")->currentText(), "100") << key;
+    }
     for (const char *name : {"X_Zoom", "Density"}) {
         auto *combo = Find<QComboBox>(name);
-        combo->setFocus();
+        focus(combo);
         combo->lineEdit()->selectAll();
         QTest::keyClicks(nullptr, "1");
         EXPECT_EQ(combo->currentText(), "1") << name;

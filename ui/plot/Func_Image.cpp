@@ -12,14 +12,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -78,7 +81,11 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     });
     connect(Parameter_Equation, &QCheckBox::toggled, this, [this] { Parameter_Equation_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
-    connect(X_Zoom, &QComboBox::activated, this, [this] { X_Zoom_Click(); });
+    connect(X_Zoom, &QComboBox::activated, this, [this] {
+        if (!std::exchange(zoom_typed_, false)) X_Zoom_Click();
+    });
+    X_Zoom->installEventFilter(this);
+    X_Zoom->lineEdit()->installEventFilter(this);
     connect(Display, &QPushButton::clicked, this, [this] { Display_Click(); });
     connect(CommandButton1, &QPushButton::clicked, this, [this] { CommandButton1_Click(); });
     connect(CommandButton2, &QPushButton::clicked, this, [this] { CommandButton2_Click(); });
@@ -269,6 +276,28 @@ void Func_Image::Form_Load() {
 void Func_Image::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+bool Func_Image::Typed_Zoom_In_List() const {
+    const QString typed = X_Zoom->lineEdit()->text();
+    return !typed.isEmpty() && typed != X_Zoom->itemText(X_Zoom->currentIndex()) &&
+           X_Zoom->findText(typed) >= 0;
+}
+
+bool Func_Image::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == X_Zoom || watched == X_Zoom->lineEdit()) {
+        bool ends_typing = event->type() == QEvent::FocusOut;
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            ends_typing = key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
+        if (ends_typing && Typed_Zoom_In_List()) {
+            zoom_typed_ = true;
+            // should the report not come, the mark must not swallow a later choice
+            QTimer::singleShot(0, this, [this] { zoom_typed_ = false; });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Func_Image::Form_Resize() {

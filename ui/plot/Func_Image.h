@@ -82,6 +82,7 @@ class Func_Image : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void Build_Controls();
@@ -89,6 +90,11 @@ class Func_Image : public QWidget {
     void Write_Full_Turn();
     std::int16_t Read_Move_Step() const;
 
+    bool Typed_Zoom_In_List() const;
+
     QButtonGroup *angle_group_;
     bool following_unit_ = false;
+    // The combo box also reports a typed text that matches a list item as chosen
+    // when typing ends (Return, leaving the box); such a report is not a choice.
+    bool zoom_typed_ = false;
 };
