@@ -28,9 +28,22 @@ TEST_F(Plot, ExplicitRangeFollowsTheViewAndTheAxesItsOrigin) {
     Draw("1000", "30");
     EXPECT_EQ(Text("Fun_min"), "-83.6");
     Click("Reversion");
-    Draw("1000", "30");
-    EXPECT_EQ(Text("Fun_min"), "-91");
-    EXPECT_EQ(Text("Fun_max"), "91");
+
+    // the range spans the visible width, whole numbers before the offset
+    struct Case {
+        const char *zoom, *move, *low, *high;
+    };
+    const Case ranges[] = {{"30", "", "-91", "91"},
+                           {"100", "", "-28", "28"},
+                           {"10", "CommandButton4", "-293.2", "248.8"},
+                           {"1", "CommandButton2", "-2486", "2930"}};
+    for (const auto &c : ranges) {
+        Draw("1000", c.zoom);
+        if (*c.move) Click(c.move);
+        EXPECT_EQ(Text("Fun_min"), c.low) << c.zoom;
+        EXPECT_EQ(Text("Fun_max"), c.high) << c.zoom;
+        Click("Reversion");
+    }
 }
 
 TEST_F(Plot, TicksStandOnRoundValuesChosenByTheXZoom) {
