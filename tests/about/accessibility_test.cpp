@@ -1,0 +1,58 @@
+// Screen readers announce every key and text box by its accessible name.
+
+#include "ui/main/Scin_Cale.h"
+#include "ui/platform/Platform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+QStringList Unnamed_Controls(QWidget *window) {
+    QStringList unnamed;
+    auto check = [&](QWidget *control) {
+        if (control->objectName().startsWith("qt_")) return; // the toolkit's own parts
+        QString name = control->accessibleName();
+        if (name.isEmpty()) name = control->toolTip();
+        if (auto *button = qobject_cast<QAbstractButton *>(control); button && name.isEmpty())
+            name = button->text(); // a screen reader reads a key's face
+        if (name.trimmed().isEmpty())
+            unnamed << window->objectName() + "/" + control->objectName() + " (" +
+                           control->metaObject()->className() + ")";
+    };
+    for (auto *c : window->findChildren<QAbstractButton *>()) check(c);
+    for (auto *c : window->findChildren<QLineEdit *>())
+        if (!qobject_cast<QComboBox *>(c->parentWidget()))
+            check(c); // a combo box speaks for its line
+    for (auto *c : window->findChildren<QComboBox *>()) check(c);
+    for (auto *c : window->findChildren<QPlainTextEdit *>()) check(c);
+    for (auto *c : window->findChildren<QListWidget *>()) check(c);
+    return unnamed;
+}
+} // namespace
+
+TEST(Accessibility, EveryKeyAndTextBoxOfEveryWindowHasAName) {
+    Platform::Set_Recording(true);
+    Scin_Cale main_window;
+    main_window.show();
+    QTest::mouseClick(main_window.findChild<QAbstractButton *>("Stac_Butn_0"), Qt::LeftButton);
+    for (QAction *command : {main_window.Solv_Equn, main_window.Funn_Image, main_window.Fora_Edit,
+                             main_window.Menu_Author})
+        command->trigger();
+    QApplication::processEvents();
+
+    int windows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->isWindow()) continue;
+        ++windows;
+        const QStringList unnamed = Unnamed_Controls(window);
+        EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join('\n').toStdString();
+    }
+    EXPECT_GE(windows, 6); // main, statistics, solver, plotter, formula editor, about
+}
