@@ -128,7 +128,7 @@ TEST(Evaluate, DeepNestingDoesNotExhaustTheStack) {
     text.append(100000, ')');
     text += "=";
     EXPECT_EQ(CalcModule::Evaluate_Expression(text, 10, 32, 0, 0), "1");
-    text = "1";
+    text.assign(1, '1');
     for (int i = 0; i < 100000; ++i) text += "^1";
     text += "=";
     EXPECT_EQ(CalcModule::Evaluate_Expression(text, 10, 32, 0, 0), "1");
