@@ -146,8 +146,9 @@ void Func_Image::Build_Controls() {
     Parameter_Equation->setObjectName(QStringLiteral("Parameter_Equation"));
     Check1 = new QCheckBox(QStringLiteral("极作标"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
-    column->addWidget(Parameter_Equation);
-    column->addWidget(Check1);
+    // as wide as their captions: a click beside a short caption would miss the box
+    column->addWidget(Parameter_Equation, 0, Qt::AlignLeft);
+    column->addWidget(Check1, 0, Qt::AlignLeft);
 
     Fun_min = New_Box(QStringLiteral("-271"), QStringLiteral("Fun_min"),
                       QStringLiteral("定义域下限"), panel);
