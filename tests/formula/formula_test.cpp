@@ -91,6 +91,9 @@ TEST_F(FormulaTest, CircleFormulas) {
     Choose_Circle_Formula(2);
     EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Input_Formula"))->text(),
               QStringLiteral("3.141592653589793  * (w*w-r*r)"));
+    // with the panel shown, a click in the middle of the check box still hides it
+    QTest::mouseClick(Control<QCheckBox>(QStringLiteral("Fa_Circle")), Qt::LeftButton);
+    EXPECT_FALSE(Control<QFrame>(QStringLiteral("Frame1"))->isVisible());
 }
 
 TEST_F(FormulaTest, ValuesAreStoredUnderTheLetterShownWhenTyped) {

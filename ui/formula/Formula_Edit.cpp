@@ -83,11 +83,13 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
         OptionButton1[i]->setObjectName(Indexed("OptionButton1", i));
         OptionButton1[i]->setAccessibleName(faces[i]);
         options->addButton(OptionButton1[i], i);
-        frame_layout->addWidget(OptionButton1[i]);
+        // kept at their natural width, so that a click anywhere on the control
+        // lands on its face and not in empty space beside it
+        frame_layout->addWidget(OptionButton1[i], 0, Qt::AlignLeft);
     }
     Frame1->setVisible(false);
     auto *circle = new QVBoxLayout;
-    circle->addWidget(Fa_Circle);
+    circle->addWidget(Fa_Circle, 0, Qt::AlignLeft);
     circle->addWidget(Frame1);
     circle->addStretch(1);
 
