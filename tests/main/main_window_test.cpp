@@ -532,6 +532,7 @@ TEST_F(Number_Keys, KeysTransformTheDisplayInPlace) {
         {"1 . 5 Exp 9 9 9 F-E", "1.5e+999"},
         {"1 . 5 Exp 9 9 9 1/x", "1.5e+999"},
         {"1 . 5 Exp 9 9 9 dms", "1.5e+999"},
+        {"1 Exp 9 9 9 dms", "1e+999"},
     };
     for (const auto &c : cases) {
         Press("CLR");

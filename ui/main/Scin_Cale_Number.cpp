@@ -78,6 +78,8 @@ QString Scin_Cale::Dms_Convert(const QString &s) {
     using Scin_Cale_Text::Blank_Number_Text;
     using Scin_Cale_Text::Round_Places;
 
+    // a number beyond the double range has no degrees to convert
+    if (!Value_Of(s)) return s;
     const qsizetype point = s.lastIndexOf(QLatin1Char('.'));
     const int k = point < 0 ? 0 : int(s.size() - point);
     QString D = s.left(s.size() - k);
