@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "ui/platform/Controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,18 +49,15 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     auto *rows = new QGridLayout;
     for (int i = 0; i < Rows; ++i) {
-        Combo1[i] = new QComboBox(this);
-        Combo1[i]->setObjectName(Indexed("Combo1", i));
-        Combo1[i]->setAccessibleName(QStringLiteral("字母%1").arg(i + 1));
+        Combo1[i] = Platform::Named<QComboBox>(Indexed("Combo1", i),
+                                               QStringLiteral("字母%1").arg(i + 1), this);
         Combo1[i]->setEditable(true);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
-        Label1[i] = new QLabel(QStringLiteral("="), this);
-        Label1[i]->setObjectName(Indexed("Label1", i));
-        Fa_Letter[i] = new QLineEdit(this);
-        Fa_Letter[i]->setObjectName(Indexed("Fa_Letter", i));
-        Fa_Letter[i]->setAccessibleName(QStringLiteral("字母%1的值").arg(i + 1));
-        Label4[i] = new QLabel(this);
-        Label4[i]->setObjectName(Indexed("Label4", i));
+        Label1[i] =
+            Platform::Named<QLabel>(Indexed("Label1", i), QString(), QStringLiteral("="), this);
+        Fa_Letter[i] = Platform::Named<QLineEdit>(Indexed("Fa_Letter", i),
+                                                  QStringLiteral("字母%1的值").arg(i + 1), this);
+        Label4[i] = Platform::Named<QLabel>(Indexed("Label4", i), QString(), this);
         Label4[i]->setMinimumWidth(60);
         rows->addWidget(Combo1[i], i, 0);
         rows->addWidget(Label1[i], i, 1);
@@ -68,20 +66,17 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
         connect(Fa_Letter[i], &QLineEdit::textChanged, this, [this, i] { Fa_Letter_Change(i); });
     }
 
-    Fa_Circle = new QCheckBox(QStringLiteral("圆公式"), this);
-    Fa_Circle->setObjectName(QStringLiteral("Fa_Circle"));
-    Fa_Circle->setAccessibleName(QStringLiteral("圆公式"));
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Fa_Circle = Platform::Named<QCheckBox>(QStringLiteral("Fa_Circle"), QStringLiteral("圆公式"),
+                                           QStringLiteral("圆公式"), this);
+    Frame1 = Platform::Named<QFrame>(QStringLiteral("Frame1"), QString(), this);
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto *options = new QButtonGroup(this);
     auto *frame_layout = new QVBoxLayout(Frame1);
     const QString faces[] = {QStringLiteral("圆面积公式"), QStringLiteral("圆周长公式"),
                              QStringLiteral("圆环面积公式")};
     for (int i = 0; i < 3; ++i) {
-        OptionButton1[i] = new QRadioButton(faces[i], Frame1);
-        OptionButton1[i]->setObjectName(Indexed("OptionButton1", i));
-        OptionButton1[i]->setAccessibleName(faces[i]);
+        OptionButton1[i] =
+            Platform::Named<QRadioButton>(Indexed("OptionButton1", i), faces[i], faces[i], Frame1);
         options->addButton(OptionButton1[i], i);
         // kept at their natural width, so that a click anywhere on the control
         // lands on its face and not in empty space beside it
@@ -97,21 +92,18 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     top->addLayout(rows, 1);
     top->addLayout(circle);
 
-    Label2 = new QLabel(QStringLiteral("F ="), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Input_Formula = new QLineEdit(this);
-    Input_Formula->setObjectName(QStringLiteral("Input_Formula"));
-    Input_Formula->setToolTip(QStringLiteral("请输入公式"));
-    Input_Formula->setAccessibleName(QStringLiteral("请输入公式"));
-    Label3 = new QLabel(QStringLiteral("="), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Fa_Result = new QLineEdit(this);
-    Fa_Result->setObjectName(QStringLiteral("Fa_Result"));
-    Fa_Result->setToolTip(QStringLiteral("显示结果"));
-    Fa_Result->setAccessibleName(QStringLiteral("显示结果"));
-    Fa_cale = new QPushButton(QStringLiteral("计算公式"), this);
-    Fa_cale->setObjectName(QStringLiteral("Fa_cale"));
-    Fa_cale->setAccessibleName(QStringLiteral("计算公式"));
+    Label2 =
+        Platform::Named<QLabel>(QStringLiteral("Label2"), QString(), QStringLiteral("F ="), this);
+    Input_Formula = Platform::Named<QLineEdit>(QStringLiteral("Input_Formula"),
+                                               QStringLiteral("请输入公式"), this);
+    Input_Formula->setToolTip(Input_Formula->accessibleName());
+    Label3 =
+        Platform::Named<QLabel>(QStringLiteral("Label3"), QString(), QStringLiteral("="), this);
+    Fa_Result =
+        Platform::Named<QLineEdit>(QStringLiteral("Fa_Result"), QStringLiteral("显示结果"), this);
+    Fa_Result->setToolTip(Fa_Result->accessibleName());
+    Fa_cale = Platform::Named<QPushButton>(QStringLiteral("Fa_cale"), QStringLiteral("计算公式"),
+                                           QStringLiteral("计算公式"), this);
     Fa_cale->setAutoDefault(false);
 
     auto *formula = new QGridLayout;
