@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -68,6 +69,12 @@ QString Clipboard_Text() {
 }
 void Set_Clipboard_Text(const QString &text) {
     QApplication::clipboard()->setText(text);
+}
+QImage Clipboard_Image() {
+    return QApplication::clipboard()->image();
+}
+void Set_Clipboard_Image(const QImage &image) {
+    QApplication::clipboard()->setImage(image);
 }
 
 QString Program_Folder() {

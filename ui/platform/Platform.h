@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+class QImage;
+
 namespace Platform {
 
 // Modal box with a warning icon and an OK button.
@@ -24,6 +26,8 @@ void Install_Engine_Warnings();
 
 QString Clipboard_Text();
 void Set_Clipboard_Text(const QString &text);
+QImage Clipboard_Image();
+void Set_Clipboard_Image(const QImage &image);
 
 // Folder that holds the running executable.
 QString Program_Folder();
