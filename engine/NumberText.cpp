@@ -18,10 +18,52 @@ struct Decimal {
     int point = 0;
 };
 
+// Powers of ten that a double holds exactly.
+constexpr double Exact_Powers_Of_Ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int Largest_Exact_Power = 22;
+
+// The quick way to 15 digits, for 1e-8 <= |value| < 1e15: scaled by an exact
+// power of ten into (1e14, 1e15), the value is rounded once by the
+// multiplication. Rounding to the nearest double never passes a number that a
+// double of that size holds, and every half does: so the scaled value lies
+// above or below a half exactly when the exact product does, and its nearest
+// whole number holds the digits the exact value rounds to. Only on a half
+// itself (a tie, or the product just beside it) is the answer not certain:
+// false then, for the exact conversion to decide.
+bool Scaled_Decimal15(double value, Decimal &d) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-8 && magnitude < 1e15)) return false;
+    // from the binary exponent: the decade, or one below it
+    const int decade = static_cast<int>(std::floor(std::ilogb(magnitude) * 0.30102999566398));
+    int k = std::clamp(14 - decade, 0, Largest_Exact_Power);
+    double scaled = magnitude * Exact_Powers_Of_Ten[k];
+    if (scaled >= 1e15 && k > 0)
+        scaled = magnitude * Exact_Powers_Of_Ten[--k];
+    else if (scaled < 1e14 && k < Largest_Exact_Power)
+        scaled = magnitude * Exact_Powers_Of_Ten[++k];
+    if (!(scaled > 1e14 && scaled < 1e15)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole; // exact
+    if (fraction == 0.5) return false;
+    std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    d.point = 15 - k;
+    if (digits == 1000000000000000ull) { // rounded up into the next decade
+        digits = 100000000000000ull;
+        ++d.point;
+    }
+    d.negative = value < 0;
+    d.count = static_cast<int>(std::to_chars(d.digits, d.digits + 15, digits).ptr - d.digits);
+    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    return true;
+}
+
 // Rounds to 15 significant digits, exactly (ties to even on the exact value).
 Decimal To_Decimal15(double value) {
     Decimal d;
     if (value == 0 || !std::isfinite(value)) return d;
+    if (Scaled_Decimal15(value, d)) return d;
     char buf[64];
     const char *end =
         std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
@@ -69,21 +111,23 @@ void Cut_Decimals(Decimal &d, int decimals) {
 // when digits follow it, unless keep_point.
 std::string Fixed(const Decimal &d, bool keep_point) {
     if (d.count == 0) return keep_point ? "0." : "0"; // never "-0"
-    std::string out;
-    out.reserve(d.count + std::abs(d.point) + 3);
-    if (d.negative) out += '-';
+    // the largest double has 309 digits before the point; at most 17 decimals
+    // are asked for, so at most 17 zeros follow the point
+    char buffer[400];
+    char *out = buffer;
+    if (d.negative) *out++ = '-';
     const int n = d.count;
     if (d.point <= 0) {
-        out += '0';
+        *out++ = '0';
     } else {
-        out.append(d.digits, std::min(n, d.point));
-        if (d.point > n) out.append(d.point - n, '0');
+        out = std::copy_n(d.digits, std::min(n, d.point), out);
+        if (d.point > n) out = std::fill_n(out, d.point - n, '0');
     }
-    if (n > d.point || keep_point) out += '.';
-    if (d.point < 0) out.append(-d.point, '0');
+    if (n > d.point || keep_point) *out++ = '.';
+    if (d.point < 0) out = std::fill_n(out, -d.point, '0');
     if (n > std::max(d.point, 0))
-        out.append(d.digits + std::max(d.point, 0), n - std::max(d.point, 0));
-    return out;
+        out = std::copy_n(d.digits + std::max(d.point, 0), n - std::max(d.point, 0), out);
+    return std::string(buffer, out);
 }
 
 // Mantissa with one digit before the point.
@@ -99,33 +143,60 @@ std::string Mantissa(const Decimal &d, bool keep_point) {
 } // namespace
 
 namespace {
-// The common case: a plain number with no blanks and no "d" exponent, which
-// std::from_chars reads in place. False when the slow path must decide.
+// The common case: a plain number with no blanks and no "d" exponent, read in
+// place. False when the slow path must decide.
 bool Plain_Number_Value(std::string_view text, double &value) {
-    std::size_t i = text.size() && text[0] == '-' ? 1 : 0;
+    const bool negative = text.size() && text[0] == '-';
+    std::size_t i = negative ? 1 : 0;
     const std::size_t start = i;
     bool point = false;
+    // the digits as a whole number while they fit, and how many follow the point
+    std::uint64_t mantissa_value = 0;
+    int digits = 0, decimals = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '.' && !point)
+        if (c == '.' && !point) {
             point = true;
-        else if (c < '0' || c > '9')
+        } else if (c >= '0' && c <= '9') {
+            if (++digits <= 19) mantissa_value = mantissa_value * 10 + std::uint64_t(c - '0');
+            decimals += point;
+        } else {
             break;
+        }
     }
     const std::size_t mantissa = i - start - point;
     if (mantissa == 0 || mantissa > 300) return false;
+    int exponent = 0;
     if (i < text.size()) {
         const char c = text[i];
         if (c == ' ' || c == '\t' || c == '\n' || c == 'd' || c == 'D') return false;
         if (c == 'e' || c == 'E') {
             std::size_t j = i + 1;
+            const bool minus = j < text.size() && text[j] == '-';
             if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
             const std::size_t digits_start = j;
-            while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+            for (; j < text.size() && text[j] >= '0' && text[j] <= '9'; ++j)
+                if (j - digits_start < 5) exponent = exponent * 10 + (text[j] - '0');
             if (j - digits_start > 5) return false;
             if (j < text.size() && (text[j] == ' ' || text[j] == '\t' || text[j] == '\n'))
                 return false;
+            if (minus) exponent = -exponent;
         }
+    }
+    // A whole number of at most 2^53 times or over an exact power of ten is one
+    // correctly rounded operation: the same double that from_chars finds.
+    const int scale = exponent - decimals;
+    if (digits <= 19 && mantissa_value <= (std::uint64_t(1) << 53) &&
+        scale >= -Largest_Exact_Power && scale <= Largest_Exact_Power) {
+        if (mantissa_value == 0) {
+            value = 0; // never -0
+            return true;
+        }
+        const double whole = static_cast<double>(mantissa_value);
+        value =
+            scale < 0 ? whole / Exact_Powers_Of_Ten[-scale] : whole * Exact_Powers_Of_Ten[scale];
+        if (negative) value = -value;
+        return true;
     }
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc()) return false;
