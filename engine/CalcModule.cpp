@@ -19,6 +19,10 @@ Warning_Handler warning_handler;
 
 // State of the running evaluation.
 stack Operator_Stack, Operand_Stack;
+const std::string No_Operand; // the left operand of a function
+// Working text of the evaluation: operands and results are written here, then
+// trade places with a stack slot, so that their storage is used again.
+std::string Scratch;
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
 // A three-character name as one number, so that names can be switched on.
@@ -28,8 +32,36 @@ constexpr std::uint32_t Name3(std::string_view name) {
            static_cast<unsigned char>(name[2]);
 }
 
+// What each character can be, for the clean-up and the readers.
+enum Char_Kind : std::uint8_t {
+    Operator_Char = 1, // an operator on its own
+    Number_Char = 2,   // a number character in every base
+    Hex_Char = 4,      // a number character while the program-wide base is 16
+    Lower_Char = 8,
+};
+
+constexpr std::array<std::uint8_t, 256> Char_Kinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (char c : std::string_view("=)+-*/^!("))
+        kinds[static_cast<unsigned char>(c)] = Operator_Char;
+    for (char c : std::string_view("0123456789.e"))
+        kinds[static_cast<unsigned char>(c)] = Number_Char;
+    for (char c = 'A'; c <= 'F'; ++c) kinds[static_cast<unsigned char>(c)] = Hex_Char;
+    for (char c = 'a'; c <= 'z'; ++c) kinds[static_cast<unsigned char>(c)] |= Lower_Char;
+    return kinds;
+}();
+
+std::uint8_t Kind(char c) {
+    return Char_Kinds[static_cast<unsigned char>(c)];
+}
+
 bool Is_Lower(char c) {
-    return c >= 'a' && c <= 'z';
+    return (Kind(c) & Lower_Char) != 0;
+}
+
+bool Is_Number_Char(char c) {
+    const std::uint8_t kind = Kind(c);
+    return (kind & Number_Char) != 0 || ((kind & Hex_Char) != 0 && Number_Base == 16);
 }
 
 std::int16_t Digit_Code(char c) {
@@ -45,7 +77,7 @@ std::int16_t Digit_Code(char c) {
 // past the end is an error, as for an empty text.
 bool Number_Char_At(std::string_view text, std::size_t pos) {
     if (pos >= text.size()) throw std::invalid_argument("number test on an empty text");
-    return Digit_Code(text[pos]) != 0;
+    return Is_Number_Char(text[pos]);
 }
 
 // Length (1 to 3) of the operator at the front of the text, 0 if none.
@@ -56,27 +88,29 @@ std::size_t Operator_Length_At(std::string_view text, std::size_t pos) {
     return 0;
 }
 
-std::string Read_Operand_At(std::string_view text, std::size_t &pos) {
-    std::string result;
+// The operand at the front of the rest of the text into `operand` ("" if none).
+void Read_Operand_At(std::string_view text, std::size_t &pos, std::string &operand) {
+    // every character taken follows the one before, so the operand is one piece of the text
+    const std::size_t start = pos;
     for (;;) {
-        if (pos < text.size() && text[pos] == '-') result += text[pos++];
-        while (Number_Char_At(text, pos)) result += text[pos++];
-        if (result.empty() || result.back() != 'e') break;
+        if (pos < text.size() && text[pos] == '-') ++pos;
+        while (Number_Char_At(text, pos)) ++pos;
+        if (pos == start || text[pos - 1] != 'e') break;
         // an exponent: the character after "e" belongs to the number, whatever it is
         if (pos < text.size()) {
-            result += text[pos++];
             // a character beyond ASCII is taken whole
-            if (static_cast<unsigned char>(result.back()) >= 0xC0)
+            if (static_cast<unsigned char>(text[pos++]) >= 0xC0)
                 while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
-                    result += text[pos++];
+                    ++pos;
         }
     }
-    if (result.empty() && Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 &&
-        Is_Lower(text[pos])) {
-        result = Standard_Number_Text(Variable_Values[text[pos] - 'a']);
-        ++pos;
+    if (pos != start) {
+        operand.assign(text.substr(start, pos - start));
+    } else if (Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 && Is_Lower(text[pos])) {
+        Standard_Number_Text(Variable_Values[text[pos++] - 'a'], operand);
+    } else {
+        operand.clear();
     }
-    return result;
 }
 
 std::string_view Read_Operator_At(std::string_view text, std::size_t &pos) {
@@ -163,8 +197,7 @@ std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
     std::string kept;
     kept.reserve(expression.size());
     for (char c : expression)
-        if (Operator_Priority(std::string_view(&c, 1)) != 0 || Digit_Code(c) != 0 || Is_Lower(c))
-            kept += c;
+        if ((Kind(c) & (Operator_Char | Lower_Char)) != 0 || Is_Number_Char(c)) kept += c;
     expression.clear(); // the text passed in is consumed
 
     // Second pass: keep numbers (and letters in mode 1) and whole operator names.
@@ -173,7 +206,7 @@ std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
     std::size_t pos = 0;
     while (pos < kept.size()) {
         const char c = kept[pos];
-        if (Digit_Code(c) != 0 || (mode == 1 && Is_Lower(c))) {
+        if (Is_Number_Char(c) || (mode == 1 && Is_Lower(c))) {
             output += c;
             ++pos;
             continue;
@@ -188,7 +221,8 @@ std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
 std::string Read_Operand(std::string &expression) {
     std::size_t pos = 0;
     try {
-        std::string result = Read_Operand_At(expression, pos);
+        std::string result;
+        Read_Operand_At(expression, pos, result);
         expression.erase(0, pos);
         return result;
     } catch (...) {
@@ -226,11 +260,14 @@ std::int16_t Reduce_Stacks(const std::string &incoming) {
             return 3;
         }
         try {
-            std::string right = As_Text(Operand_Stack.Pop());
-            std::string left = code == 2 ? As_Text(Operand_Stack.Pop()) : std::string();
-            Operand_Stack.Push(
-                Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit));
-            Operator_Stack.Pop();
+            // the operands are read where they lie: their slots stay as they are until the push
+            const std::string &right = As_Text(Operand_Stack.Pop_In_Place());
+            const std::string &left =
+                code == 2 ? As_Text(Operand_Stack.Pop_In_Place()) : No_Operand;
+            Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit,
+                           Scratch);
+            Operand_Stack.Push_Swap(Scratch);
+            Operator_Stack.Pop_In_Place();
         } catch (...) {
             Show_Warning(Invalid_Data_Message);
             return 0;
@@ -253,9 +290,9 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     try {
         std::uint8_t failures = 0; // reads in a row that took nothing
         while (pos < text.size() && failures < 4) {
-            std::string operand = Read_Operand_At(text, pos);
-            if (!operand.empty()) {
-                Operand_Stack.Push(std::move(operand));
+            Read_Operand_At(text, pos, Scratch);
+            if (!Scratch.empty()) {
+                Operand_Stack.Push_Swap(Scratch);
                 failures = 0;
             } else {
                 ++failures;
@@ -281,7 +318,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         return std::string();
     }
     if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
-    return As_Text(Operand_Stack.Pop());
+    return As_Text(Operand_Stack.Pop_In_Place());
 }
 
 } // namespace CalcModule

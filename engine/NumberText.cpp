@@ -29,9 +29,9 @@ constexpr int Largest_Exact_Power = 22;
 // multiplication. Rounding to the nearest double never passes a number that a
 // double of that size holds, and every half does: so the scaled value lies
 // above or below a half exactly when the exact product does, and its nearest
-// whole number holds the digits the exact value rounds to. Only on a half
-// itself (a tie, or the product just beside it) is the answer not certain:
-// false then, for the exact conversion to decide.
+// whole number holds the digits the exact value rounds to. On a half itself
+// the error of the product, which fma gives exactly, tells the side; a true
+// tie is left to the exact conversion (false).
 bool Scaled_Decimal15(double value, Decimal &d) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-8 && magnitude < 1e15)) return false;
@@ -46,8 +46,13 @@ bool Scaled_Decimal15(double value, Decimal &d) {
     if (!(scaled > 1e14 && scaled < 1e15)) return false;
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole; // exact
-    if (fraction == 0.5) return false;
-    std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    bool up = fraction > 0.5;
+    if (fraction == 0.5) {
+        const double error = std::fma(magnitude, Exact_Powers_Of_Ten[k], -scaled);
+        if (error == 0) return false;
+        up = error > 0;
+    }
+    std::uint64_t digits = static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
     d.point = 15 - k;
     if (digits == 1000000000000000ull) { // rounded up into the next decade
         digits = 100000000000000ull;
@@ -108,13 +113,16 @@ void Cut_Decimals(Decimal &d, int decimals) {
 }
 
 // Fixed form: at least one digit before the point; the point is written only
-// when digits follow it, unless keep_point.
-std::string Fixed(const Decimal &d, bool keep_point) {
-    if (d.count == 0) return keep_point ? "0." : "0"; // never "-0"
-    // the largest double has 309 digits before the point; at most 17 decimals
-    // are asked for, so at most 17 zeros follow the point
-    char buffer[400];
-    char *out = buffer;
+// when digits follow it, unless keep_point. The largest double has 309 digits
+// before the point, and at most 17 decimals are ever asked for: Fixed_Room
+// characters always suffice.
+constexpr int Fixed_Room = 400;
+char *Write_Fixed(const Decimal &d, bool keep_point, char *out) {
+    if (d.count == 0) { // never "-0"
+        *out++ = '0';
+        if (keep_point) *out++ = '.';
+        return out;
+    }
     if (d.negative) *out++ = '-';
     const int n = d.count;
     if (d.point <= 0) {
@@ -127,7 +135,12 @@ std::string Fixed(const Decimal &d, bool keep_point) {
     if (d.point < 0) out = std::fill_n(out, -d.point, '0');
     if (n > std::max(d.point, 0))
         out = std::copy_n(d.digits + std::max(d.point, 0), n - std::max(d.point, 0), out);
-    return std::string(buffer, out);
+    return out;
+}
+
+std::string Fixed(const Decimal &d, bool keep_point) {
+    char buffer[Fixed_Room];
+    return std::string(buffer, Write_Fixed(d, keep_point, buffer));
 }
 
 // Mantissa with one digit before the point.
@@ -149,21 +162,21 @@ bool Plain_Number_Value(std::string_view text, double &value) {
     const bool negative = text.size() && text[0] == '-';
     std::size_t i = negative ? 1 : 0;
     const std::size_t start = i;
-    bool point = false;
     // the digits as a whole number while they fit, and how many follow the point
     std::uint64_t mantissa_value = 0;
-    int digits = 0, decimals = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !point) {
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            if (++digits <= 19) mantissa_value = mantissa_value * 10 + std::uint64_t(c - '0');
-            decimals += point;
-        } else {
-            break;
-        }
+    int digits = 0;
+    const auto Take_Digits = [&] {
+        for (; i < text.size() && static_cast<unsigned char>(text[i] - '0') < 10; ++i)
+            if (++digits <= 19) mantissa_value = mantissa_value * 10 + std::uint64_t(text[i] - '0');
+    };
+    Take_Digits();
+    const bool point = i < text.size() && text[i] == '.';
+    const int whole_digits = digits;
+    if (point) {
+        ++i;
+        Take_Digits();
     }
+    const int decimals = digits - whole_digits;
     const std::size_t mantissa = i - start - point;
     if (mantissa == 0 || mantissa > 300) return false;
     int exponent = 0;
@@ -269,37 +282,51 @@ double Leading_Number_Value(std::string_view text) {
     return value == 0 ? 0.0 : value; // never -0
 }
 
-namespace {
-// Whole numbers below 1e15 are their own 15-digit rounding: write them directly.
-bool Whole_Number_Text(double value, std::string &out) {
-    if (!(std::fabs(value) < 1e15) || value != std::trunc(value)) return false;
-    char buf[24];
-    out.assign(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
-    return true;
+void Standard_Number_Text(double value, std::string &out) {
+    char buffer[64];
+    char *end = buffer;
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        // whole numbers below 1e15 are their own 15-digit rounding
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+    } else {
+        Decimal d = To_Decimal15(value);
+        const int exponent = d.point - 1;
+        if (d.count != 0 && (exponent >= 15 || exponent < -4)) {
+            if (d.negative) *end++ = '-';
+            *end++ = d.digits[0];
+            if (d.count > 1) {
+                *end++ = '.';
+                end = std::copy_n(d.digits + 1, d.count - 1, end);
+            }
+            *end++ = 'E';
+            *end++ = exponent < 0 ? '-' : '+';
+            const int magnitude = std::abs(exponent);
+            if (magnitude < 10) *end++ = '0';
+            end = std::to_chars(end, buffer + sizeof buffer, magnitude).ptr;
+        } else {
+            end = Write_Fixed(d, false, buffer); // at most 15 digits, 3 zeros, sign and point
+        }
+    }
+    out.assign(buffer, end);
 }
-} // namespace
 
 std::string Standard_Number_Text(double value) {
-    std::string whole;
-    if (Whole_Number_Text(value, whole)) return whole;
+    std::string out;
+    Standard_Number_Text(value, out);
+    return out;
+}
+
+void Function_Result_Text(double value, std::string &out) {
     Decimal d = To_Decimal15(value);
-    if (d.count == 0) return "0";
-    const int exponent = d.point - 1;
-    if (exponent >= 15 || exponent < -4) {
-        std::string out = Mantissa(d, false);
-        out += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
-        return out;
-    }
-    return Fixed(d, false);
+    Cut_Decimals(d, 15);
+    char buffer[Fixed_Room];
+    out.assign(buffer, Write_Fixed(d, true, buffer));
 }
 
 std::string Function_Result_Text(double value) {
-    Decimal d = To_Decimal15(value);
-    Cut_Decimals(d, 15);
-    return Fixed(d, true);
+    std::string out;
+    Function_Result_Text(value, out);
+    return out;
 }
 
 std::string Fixed_Display_Text(double value) {

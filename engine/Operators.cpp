@@ -78,12 +78,14 @@ double Wrap(double r, std::uint8_t word_length) {
     return wrapped;
 }
 
-std::string Write_Value(double r, std::uint8_t base) {
+void Write_Value(double r, std::uint8_t base, std::string &out) {
     switch (base) {
     case 16:
-        return Hex_Text(Round_To_Int32(r));
+        out = Hex_Text(Round_To_Int32(r));
+        return;
     case 8:
-        return Oct_Text(Round_To_Int32(r));
+        out = Oct_Text(Round_To_Int32(r));
+        return;
     case 2: {
         std::string digits;
         if (r < 0) {
@@ -92,10 +94,11 @@ std::string Write_Value(double r, std::uint8_t base) {
             double x = Leading_Number_Value(Standard_Number_Text(r));
             digits = RadixModule::Dec_To_Bin(x);
         }
-        return digits.empty() ? "0" : digits; // a negative value that rounds to 0
+        out = digits.empty() ? "0" : digits; // a negative value that rounds to 0
+        return;
     }
     default:
-        return Standard_Number_Text(r);
+        Standard_Number_Text(r, out);
     }
 }
 
@@ -113,6 +116,14 @@ double Factorial(double x) {
 
 std::string Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
                            std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit) {
+    std::string result;
+    Apply_Operator(left, right, op, base, word_length, angle_unit, result);
+    return result;
+}
+
+void Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
+                    std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit,
+                    std::string &result) {
     try {
         const double k = angle_unit == 1   ? 1.0
                          : angle_unit == 2 ? 3.14159265358979 / 200
@@ -199,14 +210,14 @@ std::string Apply_Operator(const std::string &left, const std::string &right, co
         r = Checked(r);
 
         if (function_result) {
-            std::string text = Function_Result_Text(r);
-            if (base == 10 && word_length == 32) return text;
-            r = Leading_Number_Value(text); // later steps read the text back
+            Function_Result_Text(r, result);
+            if (base == 10 && word_length == 32) return;
+            r = Leading_Number_Value(result); // later steps read the text back
         }
-        return Write_Value(Wrap(r, word_length), base);
+        Write_Value(Wrap(r, word_length), base, result);
     } catch (...) {
         Show_Warning(Range_Message);
-        return std::string();
+        result.clear();
     }
 }
 

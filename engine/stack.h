@@ -14,9 +14,16 @@ class stack {
     stack();
 
     void Push(Stack_Value value);
+    // Push of a text without a copy: the text trades places with what the
+    // slot held before, so `text` comes back with the old slot's storage
+    // (and contents, which mean nothing). Same outcome as Push.
+    void Push_Swap(std::string &text);
     Stack_Value Pop();
     // The top item without removing it (null when empty).
     const Stack_Value *Top() const;
+    // Pop without the copy: the item stays in its slot, which is not cleared,
+    // so the reference holds until the next Push. Same outcomes as Pop.
+    const Stack_Value &Pop_In_Place();
     // Empties the stack; the storage stays for the next evaluation.
     void Clear() { pointer = 0; }
 
@@ -30,3 +37,4 @@ class stack {
 
 // The text of a popped value; using the null value as text is an error.
 std::string As_Text(Stack_Value &&value);
+const std::string &As_Text(const Stack_Value &value);
