@@ -193,28 +193,30 @@ std::int16_t Is_Lower_Letter(std::string_view text) {
 
 std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
     Calc_Mode = mode;
-    // First pass: operators of one character, number characters, lowercase letters.
-    std::string kept;
-    kept.reserve(expression.size());
-    for (char c : expression)
-        if ((Kind(c) & (Operator_Char | Lower_Char)) != 0 || Is_Number_Char(c)) kept += c;
-    expression.clear(); // the text passed in is consumed
+    // First pass: operators of one character, number characters, lowercase
+    // letters. Done in place: the text passed in is consumed anyway.
+    std::size_t kept = 0;
+    for (const char c : expression)
+        if ((Kind(c) & (Operator_Char | Lower_Char)) != 0 || Is_Number_Char(c))
+            expression[kept++] = c;
+    const std::string_view text(expression.data(), kept);
 
     // Second pass: keep numbers (and letters in mode 1) and whole operator names.
-    std::string output;
-    output.reserve(kept.size());
-    std::size_t pos = 0;
-    while (pos < kept.size()) {
-        const char c = kept[pos];
+    std::string output(kept, '\0'); // never longer than the first pass left it
+    std::size_t length = 0, pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
         if (Is_Number_Char(c) || (mode == 1 && Is_Lower(c))) {
-            output += c;
+            output[length++] = c;
             ++pos;
             continue;
         }
-        const std::size_t n = Operator_Length_At(kept, pos);
-        if (n != 0) output.append(kept, pos, n);
+        const std::size_t n = Operator_Length_At(text, pos);
+        for (std::size_t i = 0; i < n; ++i) output[length++] = text[pos + i];
         pos += n != 0 ? n : 1;
     }
+    output.resize(length);
+    expression.clear();
     return output;
 }
 
@@ -238,8 +240,10 @@ std::string Read_Operator(std::string &expression) {
     return token;
 }
 
-std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
-    const std::int16_t a = Operator_Priority(top), b = Operator_Priority(incoming);
+namespace {
+
+// Compare_Priority on the two priority codes.
+std::int16_t Compare_Codes(std::int16_t a, std::int16_t b) {
     if ((a == 5 || a == 7 || a == 9) && b != 0 && b <= a) return 2;
     if (a == 13) return b != 0 && b <= 13 ? 1 : 0;
     if (a == 11) return b != 0 && b < 11 ? 1 : 0;
@@ -247,16 +251,17 @@ std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
     return 0;
 }
 
-std::int16_t Reduce_Stacks(const std::string &incoming) {
-    // Applies the top operator while the incoming one does not bind tighter;
-    // a loop rather than one call per operator, so long runs cannot exhaust the stack.
+// Applies the top operator while the incoming one does not bind tighter;
+// a loop rather than one call per operator, so long runs cannot exhaust the stack.
+std::int16_t Reduce(std::string_view incoming) {
+    const std::int16_t incoming_priority = Operator_Priority(incoming);
     for (;;) {
         const Stack_Value *top = Operator_Stack.Top();
         if (Operator_Stack.pointer == 0 || Operand_Stack.pointer == 0 || !top || !*top) return 0;
-        const std::int16_t code = Compare_Priority(**top, incoming);
+        const std::int16_t code = Compare_Codes(Operator_Priority(**top), incoming_priority);
         if (code == 0) return 0;
         if (code == 3) {
-            Operator_Stack.Pop();
+            Operator_Stack.Pop_In_Place();
             return 3;
         }
         try {
@@ -273,6 +278,16 @@ std::int16_t Reduce_Stacks(const std::string &incoming) {
             return 0;
         }
     }
+}
+
+} // namespace
+
+std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
+    return Compare_Codes(Operator_Priority(top), Operator_Priority(incoming));
+}
+
+std::int16_t Reduce_Stacks(const std::string &incoming) {
+    return Reduce(incoming);
 }
 
 std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
@@ -298,10 +313,13 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
                 ++failures;
             }
             for (;;) {
-                const std::string token(Read_Operator_At(text, pos));
+                const std::string_view token = Read_Operator_At(text, pos);
                 if (!token.empty()) {
                     failures = 0;
-                    if (Reduce_Stacks(token) != 3) Operator_Stack.Push(token);
+                    if (Reduce(token) != 3) {
+                        Scratch.assign(token);
+                        Operator_Stack.Push_Swap(Scratch);
+                    }
                 } else {
                     ++failures;
                 }

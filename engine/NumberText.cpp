@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -24,6 +25,26 @@ constexpr double Exact_Powers_Of_Ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int Largest_Exact_Power = 22;
 
+// The digits of a number from 1e14 to below 1e15, two at a time.
+void Write_15_Digits(std::uint64_t number, char *out) {
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+    const auto Pair = [&](std::uint32_t two, char *at) { std::memcpy(at, Pairs + 2 * two, 2); };
+    std::uint32_t high = static_cast<std::uint32_t>(number / 100000000); // 7 digits
+    std::uint32_t low = static_cast<std::uint32_t>(number % 100000000);  // 8 digits
+    out[0] = static_cast<char>('0' + high / 1000000);
+    high %= 1000000;
+    Pair(high / 10000, out + 1);
+    Pair(high / 100 % 100, out + 3);
+    Pair(high % 100, out + 5);
+    Pair(low / 1000000, out + 7);
+    Pair(low / 10000 % 100, out + 9);
+    Pair(low / 100 % 100, out + 11);
+    Pair(low % 100, out + 13);
+}
+
 // The quick way to 15 digits, for 1e-8 <= |value| < 1e15: scaled by an exact
 // power of ten into (1e14, 1e15), the value is rounded once by the
 // multiplication. Rounding to the nearest double never passes a number that a
@@ -35,8 +56,11 @@ constexpr int Largest_Exact_Power = 22;
 bool Scaled_Decimal15(double value, Decimal &d) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-8 && magnitude < 1e15)) return false;
-    // from the binary exponent: the decade, or one below it
-    const int decade = static_cast<int>(std::floor(std::ilogb(magnitude) * 0.30102999566398));
+    // from the binary exponent (78913 / 2^18 is just below log10(2)): the
+    // decade or one beside it, which the scaling below puts right
+    std::uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int decade = ((static_cast<int>(bits >> 52) - 1023) * 78913) >> 18;
     int k = std::clamp(14 - decade, 0, Largest_Exact_Power);
     double scaled = magnitude * Exact_Powers_Of_Ten[k];
     if (scaled >= 1e15 && k > 0)
@@ -59,7 +83,8 @@ bool Scaled_Decimal15(double value, Decimal &d) {
         ++d.point;
     }
     d.negative = value < 0;
-    d.count = static_cast<int>(std::to_chars(d.digits, d.digits + 15, digits).ptr - d.digits);
+    Write_15_Digits(digits, d.digits);
+    d.count = 15;
     while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
     return true;
 }
