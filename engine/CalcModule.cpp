@@ -21,7 +21,7 @@ Warning_Handler warning_handler;
 stack Operator_Stack, Operand_Stack;
 const std::string No_Operand; // the left operand of a function
 // Working text of the evaluation: operands and results are written here, then
-// trade places with a stack slot, so that their storage is used again.
+// copied into a stack slot; both keep their storage for the next evaluation.
 std::string Scratch;
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
@@ -271,7 +271,7 @@ std::int16_t Reduce(std::string_view incoming) {
                 code == 2 ? As_Text(Operand_Stack.Pop_In_Place()) : No_Operand;
             Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit,
                            Scratch);
-            Operand_Stack.Push_Swap(Scratch);
+            Operand_Stack.Push_Copy(Scratch);
             Operator_Stack.Pop_In_Place();
         } catch (...) {
             Show_Warning(Invalid_Data_Message);
@@ -307,7 +307,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         while (pos < text.size() && failures < 4) {
             Read_Operand_At(text, pos, Scratch);
             if (!Scratch.empty()) {
-                Operand_Stack.Push_Swap(Scratch);
+                Operand_Stack.Push_Copy(Scratch);
                 failures = 0;
             } else {
                 ++failures;
@@ -316,10 +316,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
                 const std::string_view token = Read_Operator_At(text, pos);
                 if (!token.empty()) {
                     failures = 0;
-                    if (Reduce(token) != 3) {
-                        Scratch.assign(token);
-                        Operator_Stack.Push_Swap(Scratch);
-                    }
+                    if (Reduce(token) != 3) Operator_Stack.Push_Copy(token);
                 } else {
                     ++failures;
                 }

@@ -68,8 +68,8 @@ bool Scaled_Decimal15(double value, Decimal &d) {
     else if (scaled < 1e14 && k < Largest_Exact_Power)
         scaled = magnitude * Exact_Powers_Of_Ten[++k];
     if (!(scaled > 1e14 && scaled < 1e15)) return false;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole; // exact
+    const double whole = static_cast<double>(static_cast<std::uint64_t>(scaled)); // its floor
+    const double fraction = scaled - whole;                                       // exact
     bool up = fraction > 0.5;
     if (fraction == 0.5) {
         const double error = std::fma(magnitude, Exact_Powers_Of_Ten[k], -scaled);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Stack_Value = std::optional<std::string>; // std::nullopt is the null value
@@ -14,16 +15,30 @@ class stack {
     stack();
 
     void Push(Stack_Value value);
-    // Push of a text without a copy: the text trades places with what the
-    // slot held before, so `text` comes back with the old slot's storage
-    // (and contents, which mean nothing). Same outcome as Push.
-    void Push_Swap(std::string &text);
+    // Push of a text into the slot's own storage, kept from earlier pushes,
+    // so that a text that fits needs no allocation. Same outcome as Push.
+    void Push_Copy(std::string_view text) {
+        const std::size_t next = static_cast<std::size_t>(pointer) + 1;
+        if (pointer >= 0 && next < items.size() && items[next]) [[likely]] {
+            items[next]->assign(text);
+            pointer = static_cast<std::int32_t>(next);
+            return;
+        }
+        Push_Copy_Growing(text);
+    }
     Stack_Value Pop();
     // The top item without removing it (null when empty).
-    const Stack_Value *Top() const;
+    const Stack_Value *Top() const {
+        if (pointer <= 0 || static_cast<std::size_t>(pointer) >= items.size()) return nullptr;
+        return &items[pointer];
+    }
     // Pop without the copy: the item stays in its slot, which is not cleared,
     // so the reference holds until the next Push. Same outcomes as Pop.
-    const Stack_Value &Pop_In_Place();
+    const Stack_Value &Pop_In_Place() {
+        if (pointer > 0 && static_cast<std::size_t>(pointer) < items.size()) [[likely]]
+            return items[pointer--];
+        return Pop_In_Place_Empty();
+    }
     // Empties the stack; the storage stays for the next evaluation.
     void Clear() { pointer = 0; }
 
@@ -32,6 +47,9 @@ class stack {
     std::int32_t pointer = 0;
 
   private:
+    void Push_Copy_Growing(std::string_view text);
+    const Stack_Value &Pop_In_Place_Empty();
+
     std::vector<Stack_Value> items;
 };
 
