@@ -1,9 +1,12 @@
 #include "engine/CalcModule.h"
 
+#include "engine/Known_Values.h"
 #include "engine/NumberText.h"
 #include "engine/stack.h"
 
+#include <limits>
 #include <stdexcept>
+#include <vector>
 
 namespace CalcModule {
 
@@ -23,6 +26,24 @@ const std::string No_Operand; // the left operand of a function
 // Working text of the evaluation: operands and results are written here, then
 // copied into a stack slot; both keep their storage for the next evaluation.
 std::string Scratch;
+// What each operand on the stack reads as in decimal where the engine wrote
+// its text itself (NaN elsewhere), by slot like the stack: the next operator
+// need not read it again.
+std::vector<double> Operand_Values;
+
+void Push_Operand(const std::string &text, double value) {
+    Operand_Stack.Push_Copy(text);
+    const auto slot = static_cast<std::size_t>(Operand_Stack.pointer);
+    if (Operand_Values.size() <= slot) Operand_Values.resize(slot + 1);
+    Operand_Values[slot] = value;
+}
+
+double Top_Operand_Value() {
+    const auto slot = static_cast<std::size_t>(Operand_Stack.pointer);
+    return Operand_Stack.pointer > 0 && slot < Operand_Values.size()
+               ? Operand_Values[slot]
+               : std::numeric_limits<double>::quiet_NaN();
+}
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
 // A three-character name as one number, so that names can be switched on.
@@ -88,8 +109,10 @@ std::size_t Operator_Length_At(std::string_view text, std::size_t pos) {
     return 0;
 }
 
-// The operand at the front of the rest of the text into `operand` ("" if none).
-void Read_Operand_At(std::string_view text, std::size_t &pos, std::string &operand) {
+// The operand at the front of the rest of the text into `operand` ("" if
+// none); returns what it reads as in decimal where that is known (a letter's
+// value), else NaN.
+double Read_Operand_At(std::string_view text, std::size_t &pos, std::string &operand) {
     // every character taken follows the one before, so the operand is one piece of the text
     const std::size_t start = pos;
     for (;;) {
@@ -107,10 +130,11 @@ void Read_Operand_At(std::string_view text, std::size_t &pos, std::string &opera
     if (pos != start) {
         operand.assign(text.substr(start, pos - start));
     } else if (Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 && Is_Lower(text[pos])) {
-        Standard_Number_Text(Variable_Values[text[pos++] - 'a'], operand);
+        return Standard_Number_Text(Variable_Values[text[pos++] - 'a'], operand);
     } else {
         operand.clear();
     }
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 std::string_view Read_Operator_At(std::string_view text, std::size_t &pos) {
@@ -266,12 +290,16 @@ std::int16_t Reduce(std::string_view incoming) {
         }
         try {
             // the operands are read where they lie: their slots stay as they are until the push
+            const double right_value = Top_Operand_Value();
             const std::string &right = As_Text(Operand_Stack.Pop_In_Place());
+            const double left_value =
+                code == 2 ? Top_Operand_Value() : std::numeric_limits<double>::quiet_NaN();
             const std::string &left =
                 code == 2 ? As_Text(Operand_Stack.Pop_In_Place()) : No_Operand;
-            Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit,
-                           Scratch);
-            Operand_Stack.Push_Copy(Scratch);
+            const double value =
+                Apply_Operator(left, left_value, right, right_value, **top, Calc_Base,
+                               Calc_Word_Length, Calc_Angle_Unit, Scratch);
+            Push_Operand(Scratch, value);
             Operator_Stack.Pop_In_Place();
         } catch (...) {
             Show_Warning(Invalid_Data_Message);
@@ -305,9 +333,9 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     try {
         std::uint8_t failures = 0; // reads in a row that took nothing
         while (pos < text.size() && failures < 4) {
-            Read_Operand_At(text, pos, Scratch);
+            const double value = Read_Operand_At(text, pos, Scratch);
             if (!Scratch.empty()) {
-                Operand_Stack.Push_Copy(Scratch);
+                Push_Operand(Scratch, value);
                 failures = 0;
             } else {
                 ++failures;

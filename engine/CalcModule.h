@@ -45,10 +45,6 @@ std::int16_t Compare_Priority(std::string_view top, std::string_view incoming);
 
 std::string Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
                            std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit);
-// Apply_Operator writing its result into `result`, whose storage is reused.
-void Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
-                    std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit,
-                    std::string &result);
 double Factorial(double x);
 
 } // namespace CalcModule

@@ -1,5 +1,7 @@
 #include "engine/NumberText.h"
 
+#include "engine/Known_Values.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -17,6 +19,9 @@ struct Decimal {
     char digits[24]; // digits[0..count), no zero at the end
     int count = 0;   // 0 for zero
     int point = 0;
+    // the 15 digits before their zeros at the end were dropped, as one whole
+    // number, where the quick route made them; 0 where not known
+    std::uint64_t fifteen = 0;
 };
 
 // Powers of ten that a double holds exactly.
@@ -84,6 +89,7 @@ bool Scaled_Decimal15(double value, Decimal &d) {
     }
     d.negative = value < 0;
     Write_15_Digits(digits, d.digits);
+    d.fifteen = digits;
     d.count = 15;
     while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
     return true;
@@ -116,6 +122,7 @@ Decimal To_Decimal15(double value) {
 void Cut_Decimals(Decimal &d, int decimals) {
     const int keep = d.point + decimals; // digits that stay
     if (d.count <= keep) return;
+    d.fifteen = 0;
     if (keep < 0) {
         d.count = 0;
         return;
@@ -307,14 +314,54 @@ double Leading_Number_Value(std::string_view text) {
     return value == 0 ? 0.0 : value; // never -0
 }
 
-void Standard_Number_Text(double value, std::string &out) {
+namespace {
+// What a text of these digits reads as, when one exact operation gives it:
+// the digits make a whole number below 10^15 and the power of ten is exact.
+// NaN otherwise.
+double Decimal_Value(const Decimal &d) {
+    if (d.count == 0) return 0; // never -0
+    const int scale = d.point - d.count;
+    if (d.count > 15 || scale < -Largest_Exact_Power || scale > Largest_Exact_Power)
+        return std::numeric_limits<double>::quiet_NaN();
+    static constexpr std::uint64_t Powers[] = {1,
+                                               10,
+                                               100,
+                                               1000,
+                                               10000,
+                                               100000,
+                                               1000000,
+                                               10000000,
+                                               100000000,
+                                               1000000000,
+                                               10000000000,
+                                               100000000000,
+                                               1000000000000,
+                                               10000000000000,
+                                               100000000000000,
+                                               1000000000000000};
+    std::uint64_t whole = 0;
+    if (d.fifteen != 0) {
+        whole = d.fifteen / Powers[15 - d.count]; // only zeros are cut off
+    } else {
+        for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.digits[i] - '0');
+    }
+    const double value = scale < 0 ? double(whole) / Exact_Powers_Of_Ten[-scale]
+                                   : double(whole) * Exact_Powers_Of_Ten[scale];
+    return d.negative ? -value : value;
+}
+} // namespace
+
+double Standard_Number_Text(double value, std::string &out) {
     char buffer[64];
     char *end = buffer;
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    double text_value;
+    if (std::fabs(value) < 1e15 && value == double(static_cast<long long>(value))) {
         // whole numbers below 1e15 are their own 15-digit rounding
         end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+        text_value = value == 0 ? 0.0 : value; // never -0
     } else {
         Decimal d = To_Decimal15(value);
+        text_value = Decimal_Value(d);
         const int exponent = d.point - 1;
         if (d.count != 0 && (exponent >= 15 || exponent < -4)) {
             if (d.negative) *end++ = '-';
@@ -333,6 +380,7 @@ void Standard_Number_Text(double value, std::string &out) {
         }
     }
     out.assign(buffer, end);
+    return text_value;
 }
 
 std::string Standard_Number_Text(double value) {
@@ -341,11 +389,12 @@ std::string Standard_Number_Text(double value) {
     return out;
 }
 
-void Function_Result_Text(double value, std::string &out) {
+double Function_Result_Text(double value, std::string &out) {
     Decimal d = To_Decimal15(value);
     Cut_Decimals(d, 15);
     char buffer[Fixed_Room];
     out.assign(buffer, Write_Fixed(d, true, buffer));
+    return Decimal_Value(d);
 }
 
 std::string Function_Result_Text(double value) {

@@ -17,12 +17,10 @@ double Leading_Number_Value(std::string_view text);
 // At most 15 significant digits, no trailing zeros; exponent form ("1E+15",
 // "1E-05") from 1e15 up and below 1e-4. 0 is "0"; never "-0".
 std::string Standard_Number_Text(double value);
-void Standard_Number_Text(double value, std::string &out); // reuses out's storage
 
 // "0.###############": 15 significant digits, at most 15 decimals, the point
 // always kept ("1.", "0.", "-2.").
 std::string Function_Result_Text(double value);
-void Function_Result_Text(double value, std::string &out); // reuses out's storage
 
 // "0.#################": at most 17 decimals, the point always kept.
 std::string Fixed_Display_Text(double value);
