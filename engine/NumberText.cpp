@@ -418,18 +418,6 @@ std::string Sci_Display_Text(double value) {
     return out;
 }
 
-std::int32_t Round_To_Int32(double value) {
-    const double r = std::nearbyint(value); // halves to even in the default rounding mode
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw std::overflow_error("overflow");
-    return static_cast<std::int32_t>(r);
-}
-
-std::int16_t Round_To_Int16(double value) {
-    const double r = std::nearbyint(value);
-    if (!(r >= -32768.0 && r <= 32767.0)) throw std::overflow_error("overflow");
-    return static_cast<std::int16_t>(r);
-}
-
 namespace {
 std::string Radix_Text(std::int32_t value, int base) {
     char buf[16];
