@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-wqy-microhei xdg-utils)
+# the engine's comparison benchmark only; everything builds without it
+packages+=(libmuparser-dev)
 if [ "${1:-}" = "--dev" ]; then
     packages+=(xvfb xauth imagemagick clang clang-format)
 fi
