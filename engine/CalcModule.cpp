@@ -23,19 +23,22 @@ Warning_Handler warning_handler;
 // State of the running evaluation.
 stack Operator_Stack, Operand_Stack;
 const std::string No_Operand; // the left operand of a function
-// Working text of the evaluation: operands and results are written here, then
-// copied into a stack slot; both keep their storage for the next evaluation.
-std::string Scratch;
 // What each operand on the stack reads as in decimal where the engine wrote
 // its text itself (NaN elsewhere), by slot like the stack: the next operator
 // need not read it again.
 std::vector<double> Operand_Values;
 
-void Push_Operand(const std::string &text, double value) {
-    Operand_Stack.Push_Copy(text);
-    const auto slot = static_cast<std::size_t>(Operand_Stack.pointer);
-    if (Operand_Values.size() <= slot) Operand_Values.resize(slot + 1);
-    Operand_Values[slot] = value;
+// A push onto the operand stack whose text the caller writes into the slot
+// returned; Set_Top_Value then records what it reads as.
+std::string &Push_Operand_Slot() {
+    std::string &slot = Operand_Stack.Push_Slot();
+    const auto index = static_cast<std::size_t>(Operand_Stack.pointer);
+    if (Operand_Values.size() <= index) Operand_Values.resize(index + 1);
+    return slot;
+}
+
+void Set_Top_Value(double value) {
+    Operand_Values[static_cast<std::size_t>(Operand_Stack.pointer)] = value;
 }
 
 double Top_Operand_Value() {
@@ -289,17 +292,18 @@ std::int16_t Reduce(std::string_view incoming) {
             return 3;
         }
         try {
-            // the operands are read where they lie: their slots stay as they are until the push
+            // the operands are read where they lie: their slots are not cleared
             const double right_value = Top_Operand_Value();
             const std::string &right = As_Text(Operand_Stack.Pop_In_Place());
             const double left_value =
                 code == 2 ? Top_Operand_Value() : std::numeric_limits<double>::quiet_NaN();
             const std::string &left =
                 code == 2 ? As_Text(Operand_Stack.Pop_In_Place()) : No_Operand;
-            const double value =
-                Apply_Operator(left, left_value, right, right_value, **top, Calc_Base,
-                               Calc_Word_Length, Calc_Angle_Unit, Scratch);
-            Push_Operand(Scratch, value);
+            // the result goes straight into the slot the operands leave free (the
+            // operands are read before it is written); no slot moves meanwhile
+            std::string &result = Push_Operand_Slot();
+            Set_Top_Value(Apply_Operator(left, left_value, right, right_value, **top, Calc_Base,
+                                         Calc_Word_Length, Calc_Angle_Unit, result));
             Operator_Stack.Pop_In_Place();
         } catch (...) {
             Show_Warning(Invalid_Data_Message);
@@ -333,11 +337,14 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     try {
         std::uint8_t failures = 0; // reads in a row that took nothing
         while (pos < text.size() && failures < 4) {
-            const double value = Read_Operand_At(text, pos, Scratch);
-            if (!Scratch.empty()) {
-                Push_Operand(Scratch, value);
+            // read straight into the next slot, taken back when nothing was read
+            std::string &operand = Push_Operand_Slot();
+            const double value = Read_Operand_At(text, pos, operand);
+            if (!operand.empty()) {
+                Set_Top_Value(value);
                 failures = 0;
             } else {
+                Operand_Stack.Pop_In_Place();
                 ++failures;
             }
             for (;;) {

@@ -30,12 +30,31 @@ constexpr double Exact_Powers_Of_Ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int Largest_Exact_Power = 22;
 
+constexpr char Digit_Pairs[] = "00010203040506070809101112131415161718192021222324"
+                               "25262728293031323334353637383940414243444546474849"
+                               "50515253545556575859606162636465666768697071727374"
+                               "75767778798081828384858687888990919293949596979899";
+
+constexpr std::uint64_t Whole_Powers_Of_Ten[] = {1,
+                                                 10,
+                                                 100,
+                                                 1000,
+                                                 10000,
+                                                 100000,
+                                                 1000000,
+                                                 10000000,
+                                                 100000000,
+                                                 1000000000,
+                                                 10000000000,
+                                                 100000000000,
+                                                 1000000000000,
+                                                 10000000000000,
+                                                 100000000000000,
+                                                 1000000000000000};
+
 // The digits of a number from 1e14 to below 1e15, two at a time.
 void Write_15_Digits(std::uint64_t number, char *out) {
-    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
-                                    "25262728293031323334353637383940414243444546474849"
-                                    "50515253545556575859606162636465666768697071727374"
-                                    "75767778798081828384858687888990919293949596979899";
+    const char *Pairs = Digit_Pairs;
     const auto Pair = [&](std::uint32_t two, char *at) { std::memcpy(at, Pairs + 2 * two, 2); };
     std::uint32_t high = static_cast<std::uint32_t>(number / 100000000); // 7 digits
     std::uint32_t low = static_cast<std::uint32_t>(number % 100000000);  // 8 digits
@@ -62,16 +81,18 @@ bool Scaled_Decimal15(double value, Decimal &d) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-8 && magnitude < 1e15)) return false;
     // from the binary exponent (78913 / 2^18 is just below log10(2)): the
-    // decade or one beside it, which the scaling below puts right
+    // decade or the one below it
     std::uint64_t bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const int decade = ((static_cast<int>(bits >> 52) - 1023) * 78913) >> 18;
     int k = std::clamp(14 - decade, 0, Largest_Exact_Power);
-    double scaled = magnitude * Exact_Powers_Of_Ten[k];
-    if (scaled >= 1e15 && k > 0)
-        scaled = magnitude * Exact_Powers_Of_Ten[--k];
-    else if (scaled < 1e14 && k < Largest_Exact_Power)
-        scaled = magnitude * Exact_Powers_Of_Ten[++k];
+    // both scalings at once, the right one chosen without a branch to mispredict
+    const double scaled_high = magnitude * Exact_Powers_Of_Ten[k];
+    const double scaled_low = magnitude * Exact_Powers_Of_Ten[std::max(k - 1, 0)];
+    const bool over = scaled_high >= 1e15;
+    const double scaled = over ? scaled_low : scaled_high;
+    k -= over ? 1 : 0;
+    // a guess off the other way (never seen) takes the exact route
     if (!(scaled > 1e14 && scaled < 1e15)) return false;
     const double whole = static_cast<double>(static_cast<std::uint64_t>(scaled)); // its floor
     const double fraction = scaled - whole;                                       // exact
@@ -168,6 +189,44 @@ char *Write_Fixed(const Decimal &d, bool keep_point, char *out) {
     if (n > std::max(d.point, 0))
         out = std::copy_n(d.digits + std::max(d.point, 0), n - std::max(d.point, 0), out);
     return out;
+}
+
+// The n lowest decimal digits of a number, leading zeros included, ending at end.
+void Write_Digits(std::uint64_t number, int n, char *end) {
+    for (; n >= 2; n -= 2, number /= 100) {
+        end -= 2;
+        std::memcpy(end, Digit_Pairs + 2 * (number % 100), 2);
+    }
+    if (n == 1) *--end = static_cast<char>('0' + number % 10);
+}
+
+// Write_Fixed, with the digits written straight from the whole number the
+// quick route kept rather than copied from the digit array: a copy of bytes
+// just stored stalls the processor far longer than writing them anew.
+char *Write_Fixed_Directly(const Decimal &d, bool keep_point, char *out) {
+    if (d.fifteen == 0 || d.count == 0) return Write_Fixed(d, keep_point, out);
+    const int n = d.count;
+    const std::uint64_t digits = d.fifteen / Whole_Powers_Of_Ten[15 - n];
+    if (d.negative) *out++ = '-';
+    if (d.point <= 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -d.point, '0');
+        Write_Digits(digits, n, out + n);
+        return out + n;
+    }
+    if (d.point >= n) {
+        Write_Digits(digits, n, out + n);
+        out = std::fill_n(out + n, d.point - n, '0');
+        if (keep_point) *out++ = '.';
+        return out;
+    }
+    const std::uint64_t scale = Whole_Powers_Of_Ten[n - d.point];
+    Write_Digits(digits / scale, d.point, out + d.point);
+    out += d.point;
+    *out++ = '.';
+    Write_Digits(digits % scale, n - d.point, out + (n - d.point));
+    return out + (n - d.point);
 }
 
 std::string Fixed(const Decimal &d, bool keep_point) {
@@ -323,25 +382,9 @@ double Decimal_Value(const Decimal &d) {
     const int scale = d.point - d.count;
     if (d.count > 15 || scale < -Largest_Exact_Power || scale > Largest_Exact_Power)
         return std::numeric_limits<double>::quiet_NaN();
-    static constexpr std::uint64_t Powers[] = {1,
-                                               10,
-                                               100,
-                                               1000,
-                                               10000,
-                                               100000,
-                                               1000000,
-                                               10000000,
-                                               100000000,
-                                               1000000000,
-                                               10000000000,
-                                               100000000000,
-                                               1000000000000,
-                                               10000000000000,
-                                               100000000000000,
-                                               1000000000000000};
     std::uint64_t whole = 0;
     if (d.fifteen != 0) {
-        whole = d.fifteen / Powers[15 - d.count]; // only zeros are cut off
+        whole = d.fifteen / Whole_Powers_Of_Ten[15 - d.count]; // only zeros are cut off
     } else {
         for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.digits[i] - '0');
     }
@@ -351,56 +394,81 @@ double Decimal_Value(const Decimal &d) {
 }
 } // namespace
 
-double Standard_Number_Text(double value, std::string &out) {
-    char buffer[64];
-    char *end = buffer;
-    double text_value;
+namespace {
+
+// The standard number text into begin (room for 32 characters: at most 22 are
+// written, "-1.23456789012345E-100"); returns its end and sets what it reads as.
+char *Write_Standard_Text(double value, char *begin, double &text_value) {
+    char *end = begin;
     if (std::fabs(value) < 1e15 && value == double(static_cast<long long>(value))) {
         // whole numbers below 1e15 are their own 15-digit rounding
-        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
         text_value = value == 0 ? 0.0 : value; // never -0
-    } else {
-        Decimal d = To_Decimal15(value);
-        text_value = Decimal_Value(d);
-        const int exponent = d.point - 1;
-        if (d.count != 0 && (exponent >= 15 || exponent < -4)) {
-            if (d.negative) *end++ = '-';
-            *end++ = d.digits[0];
-            if (d.count > 1) {
-                *end++ = '.';
-                end = std::copy_n(d.digits + 1, d.count - 1, end);
-            }
-            *end++ = 'E';
-            *end++ = exponent < 0 ? '-' : '+';
-            const int magnitude = std::abs(exponent);
-            if (magnitude < 10) *end++ = '0';
-            end = std::to_chars(end, buffer + sizeof buffer, magnitude).ptr;
-        } else {
-            end = Write_Fixed(d, false, buffer); // at most 15 digits, 3 zeros, sign and point
-        }
+        return std::to_chars(begin, begin + 32, static_cast<long long>(value)).ptr;
     }
-    out.assign(buffer, end);
+    Decimal d = To_Decimal15(value);
+    text_value = Decimal_Value(d);
+    const int exponent = d.point - 1;
+    if (d.count == 0 || (exponent < 15 && exponent >= -4))
+        return Write_Fixed_Directly(d, false, begin); // at most 15 digits, 3 zeros, sign, point
+    if (d.negative) *end++ = '-';
+    *end++ = d.digits[0];
+    if (d.count > 1) {
+        *end++ = '.';
+        for (int i = 1; i < d.count; ++i) *end++ = d.digits[i];
+    }
+    *end++ = 'E';
+    *end++ = exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) *end++ = '0';
+    return std::to_chars(end, begin + 32, magnitude).ptr;
+}
+
+// The function-result text into begin (room for 40 characters) when its fixed
+// form is short, as it is unless the value has more than 17 whole digits.
+bool Write_Function_Text(const Decimal &d, char *begin, char *&end) {
+    if (d.point > 17) return false;
+    end = Write_Fixed_Directly(d, true, begin); // sign, 17 digits, point, 15 decimals at most
+    return true;
+}
+
+} // namespace
+
+// The texts are written straight into out, whose storage is kept: a copy of
+// bytes just written would stall the processor longer than writing them.
+double Standard_Number_Text(double value, std::string &out) {
+    out.resize(32);
+    double text_value;
+    char *const begin = out.data();
+    out.resize(static_cast<std::size_t>(Write_Standard_Text(value, begin, text_value) - begin));
     return text_value;
 }
 
 std::string Standard_Number_Text(double value) {
-    std::string out;
-    Standard_Number_Text(value, out);
-    return out;
+    char buffer[32];
+    double text_value;
+    return std::string(buffer, Write_Standard_Text(value, buffer, text_value));
 }
 
 double Function_Result_Text(double value, std::string &out) {
     Decimal d = To_Decimal15(value);
     Cut_Decimals(d, 15);
-    char buffer[Fixed_Room];
-    out.assign(buffer, Write_Fixed(d, true, buffer));
+    out.resize(40);
+    char *const begin = out.data();
+    char *end;
+    if (Write_Function_Text(d, begin, end)) {
+        out.resize(static_cast<std::size_t>(end - begin));
+    } else {
+        char buffer[Fixed_Room];
+        out.assign(buffer, Write_Fixed(d, true, buffer));
+    }
     return Decimal_Value(d);
 }
 
 std::string Function_Result_Text(double value) {
-    std::string out;
-    Function_Result_Text(value, out);
-    return out;
+    Decimal d = To_Decimal15(value);
+    Cut_Decimals(d, 15);
+    char buffer[Fixed_Room];
+    return std::string(buffer, Write_Fixed_Directly(d, true, buffer));
 }
 
 std::string Fixed_Display_Text(double value) {

@@ -38,6 +38,16 @@ Stack_Value stack::Pop() {
     return items[pointer--]; // a copy: the slot keeps its value until a later push
 }
 
+std::string &stack::Push_Slot_Growing() {
+    if (pointer == std::numeric_limits<std::int32_t>::max())
+        throw std::overflow_error("stack overflow");
+    ++pointer;
+    if (static_cast<std::size_t>(pointer) >= items.size()) items.resize(pointer + 1);
+    Stack_Value &slot = items[pointer];
+    if (!slot) slot.emplace();
+    return *slot;
+}
+
 // Pop_In_Place on an empty stack, or on a count out of step with the storage.
 const Stack_Value &stack::Pop_In_Place_Empty() {
     static const Stack_Value null_value, empty_text = std::string();

@@ -26,6 +26,17 @@ class stack {
         }
         Push_Copy_Growing(text);
     }
+    // A push whose text the caller then writes straight into the slot, which
+    // keeps its storage (it holds whatever it held before until written).
+    // Slots at or below the highest pointer so far are never moved by it.
+    std::string &Push_Slot() {
+        const std::size_t next = static_cast<std::size_t>(pointer) + 1;
+        if (pointer >= 0 && next < items.size() && items[next]) [[likely]] {
+            pointer = static_cast<std::int32_t>(next);
+            return *items[next];
+        }
+        return Push_Slot_Growing();
+    }
     Stack_Value Pop();
     // The top item without removing it (null when empty).
     const Stack_Value *Top() const {
@@ -48,6 +59,7 @@ class stack {
 
   private:
     void Push_Copy_Growing(std::string_view text);
+    std::string &Push_Slot_Growing();
     const Stack_Value &Pop_In_Place_Empty();
 
     std::vector<Stack_Value> items;
