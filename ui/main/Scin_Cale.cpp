@@ -330,6 +330,11 @@ void Scin_Cale::Build_Menus() {
     Menu_Past = make_action(edit, "粘贴", "Menu_Past", QKeySequence(Qt::CTRL | Qt::Key_V));
     Menu_Clear =
         make_action(edit, "全部清除", "Menu_Clear", QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    edit->addSeparator();
+    Menu_Save_Session = make_action(edit, "保存会话…", "Menu_Save_Session",
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Menu_Open_Session =
+        make_action(edit, "打开会话…", "Menu_Open_Session", QKeySequence(Qt::CTRL | Qt::Key_O));
 
     gaoji = menuBar()->addMenu(QStringLiteral("高级功能"));
     gaoji->setObjectName(QStringLiteral("gaoji"));
@@ -386,6 +391,8 @@ void Scin_Cale::Connect_Handlers() {
     connect(Menu_Copy, &QAction::triggered, this, [this] { Menu_Copy_Click(); });
     connect(Menu_Past, &QAction::triggered, this, [this] { Menu_Past_Click(); });
     connect(Menu_Clear, &QAction::triggered, this, [this] { Menu_Clear_Click(); });
+    connect(Menu_Save_Session, &QAction::triggered, this, &Scin_Cale::Menu_Save_Session_Click);
+    connect(Menu_Open_Session, &QAction::triggered, this, &Scin_Cale::Menu_Open_Session_Click);
     connect(Solv_Equn, &QAction::triggered, this, &Scin_Cale::Solv_Equn_Click);
     connect(Funn_Image, &QAction::triggered, this, &Scin_Cale::Funn_Image_Click);
     connect(Fora_Edit, &QAction::triggered, this, &Scin_Cale::Fora_Edit_Click);
