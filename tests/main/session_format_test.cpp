@@ -74,7 +74,12 @@ std::string Random_Text(std::mt19937 &random) {
         "😀", "\"", "\\", "\n", "\r", "\t", "\x01", "\x7f", " ", "é", "/",  "\xEF\xBF\xBD"};
     std::string text;
     const int length = std::uniform_int_distribution<int>(0, 12)(random);
-    for (int i = 0; i < length; ++i) text += pieces[random() % std::size(pieces)];
+    for (int i = 0; i < length; ++i) {
+        if (random() % 4 == 0)
+            text += char(0x20 + random() % 95); // any printable ASCII character
+        else
+            text += pieces[random() % std::size(pieces)];
+    }
     return text;
 }
 

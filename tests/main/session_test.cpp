@@ -51,7 +51,13 @@ QString Random_Text(std::mt19937 &random, bool line_breaks, int longest = 24) {
     const int choices = int(std::size(pieces)) - (line_breaks ? 0 : 2);
     QString text;
     const int length = std::uniform_int_distribution<int>(0, longest)(random);
-    for (int i = 0; i < length; ++i) text += pieces[random() % choices];
+    for (int i = 0; i < length; ++i) {
+        // now and then any printable ASCII character, as results and tokens use them
+        if (random() % 4 == 0)
+            text += QChar(char16_t(0x20 + random() % 95));
+        else
+            text += pieces[random() % choices];
+    }
     return text;
 }
 
