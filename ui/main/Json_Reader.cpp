@@ -202,17 +202,27 @@ void Reader::Literal(std::string_view word) {
 
 void Reader::Read_String(std::string *out) {
     ++pos_; // the opening quote
+    // characters that stand for themselves are copied a run at a time
+    std::size_t run = pos_;
+    const auto take_run = [&] {
+        if (out) out->append(s_.substr(run, pos_ - run));
+    };
     for (;;) {
         if (pos_ == s_.size()) Ended();
         const auto c = static_cast<unsigned char>(s_[pos_]);
         if (c == '"') {
+            take_run();
             ++pos_;
             return;
         }
         if (c == '\\') {
+            take_run();
             Read_Escape(out);
+            run = pos_;
         } else if (c < 0x20) {
             Fault("文本中有未转义的控制字符");
+        } else if (c < 0x80) {
+            ++pos_;
         } else {
             const std::size_t n = Valid_Sequence(s_, pos_);
             if (n == 0) {
@@ -227,7 +237,6 @@ void Reader::Read_String(std::string *out) {
                 }
                 Fault("不是有效的 UTF-8 文本");
             }
-            if (out) out->append(s_.substr(pos_, n));
             pos_ += n;
         }
     }
