@@ -30,6 +30,8 @@ QByteArray Contents(const QString &path) {
 }
 
 void Put(const QString &path, const QByteArray &bytes) {
+    // a new file rather than a truncated one, which some file systems flush to disk on close
+    QFile::remove(path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
@@ -368,6 +370,7 @@ TEST_F(Session, BadFilesChangeNothingAndSayWhyOnce) {
     ASSERT_TRUE(huge.resize(100 * 1024 * 1024)); // sparse: nothing is written or read
     huge.close();
     Expect_Refused(huge.fileName(), "100 MiB");
+    EXPECT_TRUE(Platform::Recorded_Warnings().value(0).endsWith("(会话文件最大 16 MiB)"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.qvx"));
     Expect_Refused(Path("folder.qvx"), "folder");
     Put(bad, file);
@@ -419,8 +422,11 @@ TEST_F(Session, MenuItemsAskForAFileAndCancelDoesNothing) {
 
     Type("12");
     const std::string before = Snapshot();
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    // typed where typing goes: on the "=" key
+    ASSERT_EQ(Focus_Name(), "Oper_Butn_30");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(requests.size(), 2); // both answered "cancel"
     EXPECT_TRUE(requests[0].save);
     EXPECT_FALSE(requests[1].save);

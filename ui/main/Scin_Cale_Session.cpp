@@ -182,6 +182,9 @@ void Scin_Cale::Menu_Open_Session_Click() {
     QByteArray bytes;
     QString reason;
     if (!Platform::Read_File(path, Session_Format::Size_Limit, &bytes, &reason)) {
+        const QFileInfo file(path);
+        if (file.isFile() && file.size() > Session_Format::Size_Limit)
+            reason += QStringLiteral("(会话文件最大 16 MiB)");
         Platform::Show_Warning(Platform::Open_Failure_Message(path, reason));
         return;
     }
