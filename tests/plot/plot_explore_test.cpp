@@ -169,6 +169,14 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         // while dragging the picture already drawn is shown moved, and is not redrawn
         EXPECT_EQ(Surface()->Drag_Offset(), c.to - c.from);
         EXPECT_EQ(Surface()->Image(), before);
+        const QImage shown = Surface()->grab().toImage();
+        const int axis = int(std::floor((Cx() + w->Shift_X) / 15)) + c.to.x() - c.from.x();
+        if (axis >= 0 && axis < shown.width()) {
+            EXPECT_EQ(Drawing_Surface::From_Rgb(
+                          shown.pixel(axis, 5 + std::max(0, c.to.y() - c.from.y()))),
+                      77777u)
+                << c.zoom;
+        }
         QTest::mouseRelease(Surface(), Qt::LeftButton, Qt::NoModifier, c.to);
         EXPECT_EQ(Surface()->Drag_Offset(), QPoint());
         EXPECT_EQ(w->Shift_X, x0 + 15 * (c.to.x() - c.from.x())) << c.zoom;
@@ -335,6 +343,10 @@ TEST_F(Explore, CopyAndSaveThePicture) {
     QStringList items;
     for (QAction *action : menu->actions()) items << action->text();
     EXPECT_EQ(items, (QStringList{"复制图像", "保存图像…"}));
+    menu->hide();
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(Surface(), &key);
+    EXPECT_TRUE(menu->isVisible()); // the Menu key opens it too
     menu->hide();
 
     w->findChild<QAction *>("Copy_Picture")->trigger();

@@ -32,7 +32,7 @@ constexpr std::size_t Letter_X = 'x' - 'a';
 
 std::int16_t Rounded_Shift(double value) {
     // held to the 16-bit range instead of overflowing; NaN leaves no shift
-    if (!(value == value)) return 0;
+    if (std::isnan(value)) return 0;
     return CalcModule::Round_To_Int16(std::clamp(value, -32768.0, 32767.0));
 }
 
