@@ -97,7 +97,8 @@ class Func_Image : public QWidget {
     void Picture1_Wheel(double sx, double sy, int delta, Qt::KeyboardModifiers modifiers);
     // A drag by (dx, dy) units moves the origin by as much and redraws.
     void Picture1_Drag(double dx, double dy);
-    // "x = … y = …", in explicit mode with "f(x) = …"; empty off the surface.
+    // "x = … y = …" for a surface position, in explicit mode followed by
+    // "f(x) = …" or "f(x) 无定义"; never opens a box.
     QString Coordinates_At(double sx, double sy);
     void Picture1_Hover(double sx, double sy);
     bool Picture1_KeyPress(int key, const QString &text);
