@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -376,6 +377,13 @@ TEST_F(Explore, CopyAndSaveThePicture) {
     save->trigger();
     EXPECT_TRUE(QFile::exists(answer));
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+    // the dialog confirmed "曲线", not "曲线.png": that file is not replaced unasked
+    QFile::resize(folder.filePath("曲线.png"), 10);
+    answer = folder.filePath("曲线");
+    save->trigger();
+    EXPECT_EQ(Platform::Recorded_Warnings().size(), 1);
+    EXPECT_EQ(QFileInfo(folder.filePath("曲线.png")).size(), 10);
+    Platform::Clear_Recording();
 
     // cancelling the dialog does nothing
     answer.clear();

@@ -241,13 +241,18 @@ void Func_Image::Save_Picture_Click() {
     // a name typed without an extension gets one; a folder is left for the
     // write to refuse with its own reason
     const QFileInfo chosen(path);
-    if (chosen.suffix().isEmpty() && !chosen.isDir()) path += QStringLiteral(".png");
+    bool extended = false;
+    if (chosen.suffix().isEmpty() && !chosen.isDir())
+        path += QStringLiteral(".png"), extended = true;
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QString reason;
     buffer.open(QIODevice::WriteOnly);
-    if (!Picture1->Image().save(&buffer, "PNG"))
+    // the dialog asked about replacing the name typed, not the one with ".png"
+    if (extended && QFileInfo::exists(path))
+        reason = QStringLiteral("已有同名文件;要替换它,请输入带 .png 的完整文件名");
+    else if (!Picture1->Image().save(&buffer, "PNG"))
         reason = QStringLiteral("无法生成 PNG 图像");
     else if (Platform::Write_File(path, bytes, &reason))
         return;
