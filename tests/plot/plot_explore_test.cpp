@@ -268,8 +268,8 @@ TEST_F(Explore, CurveValueUnderThePointerComesFromTheEngineAndLeavesNoTrace) {
         int pixel;
     };
     // x = -2046 under pixel 10, 30 under pixel 183
-    const Failing failing[] = {
-        {"ln(x)", 10}, {"1/(x-30)", 183}, {"sin(", 183}, {"x+", 183}, {"99^99^99", 183}};
+    const Failing failing[] = {{"ln(x)", 10}, {"1/(x-30)", 183}, {"sin(", 183},
+                               {"x+", 183},   {"99^99^99", 183}, {"+x", 183}};
     for (const auto &c : failing) {
         Type("Y_Expression", c.curve);
         Hover(QPoint(c.pixel, 84));
