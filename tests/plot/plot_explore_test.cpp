@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -141,6 +142,10 @@ TEST_F(Explore, WheelModifiersTypedZoomsEndsAndTouchpadSteps) {
     EXPECT_EQ(Combo("X_Zoom"), "10");
     Wheel(pointer, 60);
     EXPECT_EQ(Combo("X_Zoom"), "30");
+    // a turn of any length stops at the end of the list
+    Wheel(pointer, std::numeric_limits<int>::max());
+    Wheel(pointer, std::numeric_limits<int>::max());
+    EXPECT_EQ(Combo("X_Zoom"), "3000");
 }
 
 TEST_F(Explore, WheelKeepsTheOffsetsWithinSixteenBits) {

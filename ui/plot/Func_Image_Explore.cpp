@@ -142,10 +142,11 @@ void Func_Image::Zoom_Around(double sx, double sy, int notches, bool x_axis, boo
 void Func_Image::Picture1_Wheel(double sx, double sy, int delta, Qt::KeyboardModifiers modifiers) {
     // small steps of a touchpad add up to whole notches; a turn back starts afresh
     if ((delta > 0 && wheel_rest_ < 0) || (delta < 0 && wheel_rest_ > 0)) wheel_rest_ = 0;
-    wheel_rest_ += delta;
-    const int notches = wheel_rest_ / Wheel_Notch;
+    const long long total = (long long)wheel_rest_ + delta;
+    wheel_rest_ = int(total % Wheel_Notch);
+    // a turn longer than the lists moves no further than their ends
+    const int notches = int(std::clamp(total / Wheel_Notch, -64LL, 64LL));
     if (notches == 0) return;
-    wheel_rest_ -= notches * Wheel_Notch;
     const bool shift = modifiers & Qt::ShiftModifier, control = modifiers & Qt::ControlModifier;
     Zoom_Around(sx, sy, notches, !control || shift, !shift || control);
 }
