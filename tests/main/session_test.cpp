@@ -441,6 +441,12 @@ TEST_F(Session, MenuItemsAskForAFileAndCancelDoesNothing) {
     // a name without an ending gets the session ending
     Save_To(Path("mine"));
     EXPECT_TRUE(QFile::exists(Path("mine.qvx")));
+    // the dialog confirmed "mine", not "mine.qvx": that file is not replaced unasked
+    const QByteArray first = Contents(Path("mine.qvx"));
+    Type("3");
+    Save_To(Path("mine"));
+    EXPECT_EQ(Platform::Recorded_Warnings().size(), 1);
+    EXPECT_EQ(Contents(Path("mine.qvx")), first);
     Save_To(Path("mine.txt"));
     EXPECT_TRUE(QFile::exists(Path("mine.txt")));
 }
