@@ -1,5 +1,6 @@
 #include "ui/main/Scin_Cale_Colours.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -58,34 +59,42 @@ Keeper::Keeper(QWidget *window) : QObject(window), window_(window) {
 void Keeper::Add(QPushButton *key, const QColor &hue) {
     keys_.emplace_back(key, hue);
     Colour(key, hue);
+    // a scheme may give buttons a palette of their own, which reaches only them
+    key->installEventFilter(this);
 }
 
 void Keeper::Apply() {
     for (const auto &[key, hue] : keys_) Colour(key, hue);
 }
 
-// The keys take their face from the window; only the text colour is their own.
+// The keys take the scheme in force whole, with only the text colour their
+// own. The window hears of a new scheme before its keys do, and what a key
+// would inherit may still be the old one, so the scheme is taken from the
+// application itself.
 void Keeper::Colour(QPushButton *key, const QColor &hue) const {
-    const QPalette scheme = window_->palette();
-    QPalette palette;
+    QPalette palette = QApplication::palette(key);
     for (const auto group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::ButtonText,
-                         Legible_Shade(hue, scheme.color(group, QPalette::Button)));
+                         Legible_Shade(hue, palette.color(group, QPalette::Button)));
     key->setPalette(palette);
 }
 
 bool Keeper::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == window_) {
-        switch (event->type()) {
-        case QEvent::PaletteChange:
-        case QEvent::ApplicationPaletteChange:
-        case QEvent::StyleChange:
-        case QEvent::ThemeChange:
-            Apply();
-            break;
-        default:
-            break;
-        }
+    if (watched != window_) {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            for (const auto &[key, hue] : keys_)
+                if (key == watched) Colour(key, hue);
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::ThemeChange:
+        Apply();
+        break;
+    default:
+        break;
     }
     return false;
 }

@@ -61,6 +61,14 @@ void Scin_Cale::Build_Keyboard_And_Screen() {
         connect(group, &QButtonGroup::idToggled, this, Option_Focus);
     Option_Focus();
 
+    // the inverse keys cover their plain keys, which Tab then passes over
+    const auto Covered_Keys = [this] {
+        for (int i = 12; i <= 19; ++i)
+            Oper_Butn[i]->setFocusPolicy(Inv_Check->isChecked() ? Qt::ClickFocus : Qt::StrongFocus);
+    };
+    connect(Inv_Check, &QCheckBox::toggled, this, Covered_Keys);
+    Covered_Keys();
+
     // Tab leaves the history like any other box; it types no tab character
     History->setTabChangesFocus(true);
     Platform::Follow_Newest_Line(History);

@@ -1,6 +1,7 @@
 #include "ui/platform/Screen_Fit.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStringList>
@@ -12,13 +13,18 @@
 namespace Platform {
 namespace {
 
-// Before the first show the window manager has not said how wide its frame is;
-// a title bar and thin borders are assumed, so that the frame fits as well.
-QMargins Frame_Margins(const QWidget *window) {
+QMargins Margins_Of(const QWidget *window) {
     const QRect frame = window->frameGeometry(), inner = window->geometry();
-    if (window->isVisible() && frame != inner)
-        return {inner.left() - frame.left(), inner.top() - frame.top(),
-                frame.right() - inner.right(), frame.bottom() - inner.bottom()};
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// Before the first show the window manager has not said how wide its frame is.
+// A window shown already tells, and one opened from it gets the same frame;
+// otherwise a title bar and thin borders are assumed, so that the frame fits.
+QMargins Frame_Margins(const QWidget *window, const QWidget *over) {
+    if (window->isVisible()) return Margins_Of(window);
+    if (over && over->isVisible()) return Margins_Of(over);
     const int border = 4;
     const int title = std::max(window->style()->pixelMetric(QStyle::PM_TitleBarHeight),
                                window->fontMetrics().height() * 2);
@@ -49,7 +55,9 @@ void Fit_Window(QWidget *window, const QWidget *over) {
     QScreen *screen = over ? over->screen() : window->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QMargins frame = Frame_Margins(window);
+    // the layout sets the window's minimum size only once it has run
+    if (window->layout()) window->layout()->activate();
+    const QMargins frame = Frame_Margins(window, over);
     // a window nobody has sized yet would take the size its layout asks for
     QSize wanted = window->size();
     if (!window->testAttribute(Qt::WA_Resized) && window->sizeHint().isValid())
