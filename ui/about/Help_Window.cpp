@@ -48,7 +48,6 @@ Help_Window::Help_Window(const QString &path, const QString &text, QWidget *pare
 
     Find_Box = Platform::Named<QLineEdit>(QStringLiteral("Find_Box"), QStringLiteral("查找"), this);
     Find_Box->setPlaceholderText(QStringLiteral("查找（Ctrl+F）"));
-    Find_Box->setClearButtonEnabled(true);
     Find_Butn =
         Platform::Named<QPushButton>(QStringLiteral("Find_Butn"), QStringLiteral("查找下一个"),
                                      QStringLiteral("查找下一个"), this);
