@@ -24,6 +24,7 @@ class Solv_Equn_Form;
 class Func_Image;
 class Formula_Edit;
 class Author;
+class Help_Window;
 namespace Session_Format {
 struct Session_State;
 }
@@ -136,12 +137,14 @@ class Scin_Cale : public QMainWindow {
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void Build_Controls();
     void Build_Layout();
     void Build_Menus();
     void Connect_Handlers();
+    void Build_Keyboard_And_Screen();
 
     void Evaluate();
     void Append_History_Line(const QString &line);
@@ -168,6 +171,7 @@ class Scin_Cale : public QMainWindow {
     QPointer<Func_Image> plotter_;
     QPointer<Formula_Edit> formula_editor_;
     QPointer<Author> author_;
+    QPointer<Help_Window> help_;
     void Close_Other_Windows();
     bool in_entry_check_ = false;
     QString session_path_; // the session file last saved or opened
