@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-wqy-microhei xdg-utils)
+          fonts-wqy-microhei xdg-utils qt6-translations-l10n)
 # the engine's comparison benchmark only; everything builds without it
 packages+=(libmuparser-dev)
 if [ "${1:-}" = "--dev" ]; then
