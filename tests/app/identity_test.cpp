@@ -12,7 +12,10 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,4 +86,30 @@ TEST(Identity, ApplicationIdNamesTheMenuEntryAndIcon) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
     EXPECT_TRUE(lines.contains("Icon=" + id));
+}
+
+// The package starts the program through a link in /usr/bin, while Help.Txt
+// lies beside the program itself: the program's folder must be the one the
+// link leads to. The test starts its own binary through a link and has it
+// print the folder it finds.
+TEST(Identity, ProgramFolderIsFoundThroughALink) {
+    if (qEnvironmentVariableIsSet("QUORVEX_PRINT_PROGRAM_FOLDER")) {
+        std::printf("program folder: %s\n", qPrintable(Platform::Program_Folder()));
+        return;
+    }
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString link = elsewhere.filePath(QStringLiteral("quorvex"));
+    ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), link));
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORVEX_PRINT_PROGRAM_FOLDER"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    child.start(link, {QStringLiteral("--gtest_filter=Identity.ProgramFolderIsFoundThroughALink")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    EXPECT_TRUE(output.contains("program folder: " + QCoreApplication::applicationDirPath() + "\n"))
+        << output.toStdString();
 }
