@@ -16,7 +16,8 @@ cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVEX_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$linker_flags" >/dev/null
 # only what the package holds: the tests are built and run by ./test.sh
 cmake --build build-package -j "$jobs" --target quorvex quorvex_documents
-rm -f quorvex_*.deb
+# a fresh folder, so that only this version's package is copied out
+rm -rf build-package/package quorvex_*.deb
 (cd build-package && cpack -G DEB -B "$PWD/package")
 cp build-package/package/quorvex_*.deb .
 ls quorvex_*.deb
