@@ -6,8 +6,9 @@
 # Included from the top-level CMakeLists.txt before app/.
 
 set(QUORVEX_APP_ID io.github.quorvex.Quorvex)
-# the date of this version's release, in the metadata, the manual pages and
-# the package's changelog
+# the date of this version's release, changed together with the project's
+# VERSION; it goes into the metadata, the manual pages and the package's
+# changelog
 set(QUORVEX_RELEASE_DATE 2026-12-07)
 set(QUORVEX_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(QUORVEX_ICON_SIZES 16 22 24 32 48 64 128 256)
