@@ -28,9 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Quorvex is a desktop scientific calculator. Its main window evaluates
 expressions with operator precedence and scientific functions, in decimal,
 binary, octal and hexadecimal, in degrees, radians and grads, with five
-memories, a history, clipboard copy and paste and statistics. Three more
-windows share its engine: an equation solver, a function plotter and a
-formula editor.
+memories, a history, clipboard copy and paste and statistics, kept in a
+session file on request. Three more windows share its engine: an equation
+solver, a function plotter and a formula editor.
 
 中文界面的桌面科学计算器，带解一元方程、画函数图像和公式编辑器。")
 
@@ -40,8 +40,10 @@ formula editor.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-wqy-microhei | fonts-wqy-zenhei | fonts-noto-cjk, xdg-utils")
-# Wayland sessions run it natively with Qt's Wayland plugin, else through XWayland
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Wayland sessions run it natively with Qt's Wayland plugin, else through
+# XWayland; Qt's own Chinese texts (standard buttons, context menus) come with
+# its translations, else those stay in English
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

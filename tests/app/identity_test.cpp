@@ -42,7 +42,7 @@ TEST(Identity, EveryWindowShowsTheApplicationIcon) {
     main_window.show();
     QTest::mouseClick(main_window.findChild<QAbstractButton *>("Stac_Butn_0"), Qt::LeftButton);
     for (QAction *command : {main_window.Solv_Equn, main_window.Funn_Image, main_window.Fora_Edit,
-                             main_window.Menu_Author})
+                             main_window.Menu_Author, main_window.Menu_Cale})
         command->trigger();
     QApplication::processEvents();
 
@@ -53,7 +53,7 @@ TEST(Identity, EveryWindowShowsTheApplicationIcon) {
         EXPECT_EQ(window->windowIcon().cacheKey(), icon.cacheKey())
             << window->objectName().toStdString();
     }
-    EXPECT_GE(windows, 6); // main, statistics, solver, plotter, formula editor, about
+    EXPECT_GE(windows, 7); // main, statistics, solver, plotter, formula editor, about, help
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window != &main_window) window->close();
     Platform::Set_Recording(false);
