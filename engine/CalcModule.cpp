@@ -368,7 +368,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         return std::string();
     }
     if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
-    return As_Text(Operand_Stack.Pop_In_Place());
+    return Operand_Stack.Pop_Text(); // moved out: its slot is written anew before it is read
 }
 
 } // namespace CalcModule

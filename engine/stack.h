@@ -10,6 +10,10 @@
 
 using Stack_Value = std::optional<std::string>; // std::nullopt is the null value
 
+// The text of a popped value; using the null value as text is an error.
+std::string As_Text(Stack_Value &&value);
+const std::string &As_Text(const Stack_Value &value);
+
 class stack {
   public:
     stack();
@@ -50,6 +54,19 @@ class stack {
             return items[pointer--];
         return Pop_In_Place_Empty();
     }
+    // Pop of the top text for the engine's last pop: a long text is moved out
+    // of its slot (the slot is written anew before it is read again), which
+    // spares a copy of bytes just written; a short one is copied, so that the
+    // slot keeps its storage. Same outcomes as As_Text(Pop()).
+    std::string Pop_Text() {
+        if (pointer > 0 && static_cast<std::size_t>(pointer) < items.size() && items[pointer])
+            [[likely]] {
+            std::string &text = *items[pointer--];
+            if (text.size() > std::string().capacity()) return std::move(text);
+            return text;
+        }
+        return As_Text(Pop());
+    }
     // Empties the stack; the storage stays for the next evaluation.
     void Clear() { pointer = 0; }
 
@@ -64,7 +81,3 @@ class stack {
 
     std::vector<Stack_Value> items;
 };
-
-// The text of a popped value; using the null value as text is an error.
-std::string As_Text(Stack_Value &&value);
-const std::string &As_Text(const Stack_Value &value);
