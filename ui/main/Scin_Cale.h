@@ -24,6 +24,9 @@ class Solv_Equn_Form;
 class Func_Image;
 class Formula_Edit;
 class Author;
+namespace Platform {
+class Elided_Label;
+}
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -106,7 +109,7 @@ class Scin_Cale : public QMainWindow {
     std::array<QPushButton *, 3> Clear_Butn{}; // indices 1 and 2 are used
     std::array<QPushButton *, 5> Save_Memory{};
     std::array<QPushButton *, 5> Show_Memory{};
-    std::array<QLabel *, 5> Memory{};
+    std::array<Platform::Elided_Label *, 5> Memory{};
     std::array<QPushButton *, 5> Stac_Butn{};
 
     QMenu *edit = nullptr;
