@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_BENCH=OFF "${launcher[@]}" \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_BENCH=OFF -DQUORVEX_TEST_TIMEOUT=1200 "${launcher[@]}" \
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
     -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null

@@ -36,8 +36,8 @@ class Long_Task {
     // by itself once a shown dialog has seen that many steps (negative: never).
     static int Dialogs_Shown();
     static void Simulate_Cancel_After(long long steps);
-    // For tests: every step also counts as this many milliseconds on the clock
-    // (0: only the real time counts).
+    // For tests: the clock reads this many milliseconds per step instead of
+    // the real time (0: the real time).
     static void Simulate_Step_Time(qint64 milliseconds);
 
   private:
