@@ -102,7 +102,9 @@ TEST_F(Large_Input, ALongMemoryIsShownShortAndRecalledWhole) {
     EXPECT_EQ(memory->text(), big);
     EXPECT_LE(memory->Shown_Text().size(), Platform::Elided_Label::Shown_Limit);
     EXPECT_TRUE(memory->Shown_Text().endsWith(QChar(0x2026)));
-    EXPECT_EQ(memory->toolTip(), big.left(Platform::Elided_Label::Tip_Limit) + QChar(0x2026));
+    const QStringList tip_lines = memory->toolTip().split(QLatin1Char('\n'));
+    EXPECT_EQ(tip_lines.size(), 10);
+    EXPECT_EQ(tip_lines.join(QString()), big.left(1000) + QChar(0x2026));
     Press("CLR RM1");
     EXPECT_EQ(Display(), big);
 

@@ -15,7 +15,13 @@ Elided_Label::Elided_Label(QWidget *parent) : QLabel(parent) {
 
 void Elided_Label::Set_Text(const QString &text) {
     setText(text);
-    setToolTip(text.size() > Tip_Limit ? text.left(Tip_Limit) + Ellipsis : text);
+    // a tooltip is one line unless told otherwise: long digit runs are broken
+    // into lines that fit on the screen
+    QString tip = text.left(Tip_Limit);
+    for (qsizetype at = Tip_Line; at < tip.size(); at += Tip_Line + 1)
+        tip.insert(at, QLatin1Char('\n'));
+    if (text.size() > Tip_Limit) tip += Ellipsis;
+    setToolTip(tip);
 }
 
 QString Elided_Label::Shown_Text() const {

@@ -23,9 +23,10 @@ class Elided_Label : public QLabel {
     QSize minimumSizeHint() const override;
 
     // Longer texts are shown elided from their first Shown_Limit characters;
-    // the tooltip holds at most Tip_Limit.
+    // the tooltip holds at most Tip_Limit, in lines of Tip_Line.
     static constexpr qsizetype Shown_Limit = 256;
     static constexpr qsizetype Tip_Limit = 1000;
+    static constexpr qsizetype Tip_Line = 100;
 
   protected:
     void paintEvent(QPaintEvent *event) override;
