@@ -2,6 +2,8 @@
 // The main calculator window: the expression line, the display, the key pad,
 // the mode selectors, five memory registers, the history and the menus.
 
+#include "ui/platform/Elided_Label.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -24,8 +26,9 @@ class Solv_Equn_Form;
 class Func_Image;
 class Formula_Edit;
 class Author;
-namespace Platform {
-class Elided_Label;
+class Help_Window;
+namespace Session_Format {
+struct Session_State;
 }
 
 class Scin_Cale : public QMainWindow {
@@ -92,6 +95,13 @@ class Scin_Cale : public QMainWindow {
     void Menu_Cale_Click();
     void Menu_Author_Click();
 
+    // Session files: what the window keeps, saved and opened on request
+    void Menu_Save_Session_Click();
+    void Menu_Open_Session_Click();
+    Session_Format::Session_State Session() const;
+    // Replaces the whole state at once, as if the user had reached it by hand.
+    void Apply_Session(const Session_Format::Session_State &state);
+
     // Controls
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
@@ -123,16 +133,20 @@ class Scin_Cale : public QMainWindow {
     QAction *Fora_Edit = nullptr;
     QAction *Menu_Cale = nullptr;
     QAction *Menu_Author = nullptr;
+    QAction *Menu_Save_Session = nullptr;
+    QAction *Menu_Open_Session = nullptr;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void Build_Controls();
     void Build_Layout();
     void Build_Menus();
     void Connect_Handlers();
+    void Build_Keyboard_And_Screen();
 
     void Evaluate();
     void Append_History_Line(const QString &line);
@@ -159,7 +173,9 @@ class Scin_Cale : public QMainWindow {
     QPointer<Func_Image> plotter_;
     QPointer<Formula_Edit> formula_editor_;
     QPointer<Author> author_;
+    QPointer<Help_Window> help_;
     void Close_Other_Windows();
     bool in_entry_check_ = false;
+    QString session_path_; // the session file last saved or opened
     Handler_Counts handler_runs_;
 };
