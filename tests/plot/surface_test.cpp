@@ -73,4 +73,19 @@ TEST_F(Surface, ResizingKeepsThePicture) {
     EXPECT_DOUBLE_EQ(surface.Width(), 100 * U);
 }
 
+// A hidden surface gets no resize event: points set right after a resize,
+// with nothing else drawn in between, still follow the new size.
+TEST_F(Surface, PointsFollowAResizeWithoutAnEvent) {
+    ASSERT_FALSE(surface.isVisible());
+    surface.resize(200, 120);
+    surface.Set_Point(150 * U, 100 * U, 4242);
+    EXPECT_EQ(At(150, 100), 4242u);
+    surface.resize(60, 30);
+    surface.Set_Point(70 * U, 10 * U, 99); // beyond the new right edge
+    surface.Set_Point(59 * U, 29 * U, 98); // the last pixel still inside
+    EXPECT_EQ(surface.Image().size(), QSize(60, 30));
+    EXPECT_EQ(At(59, 29), 98u);
+    EXPECT_EQ(surface.Color_At(70 * U, 10 * U), -1);
+}
+
 } // namespace

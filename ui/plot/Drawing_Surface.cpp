@@ -60,10 +60,10 @@ void Drawing_Surface::Erase() {
 }
 
 bool Drawing_Surface::To_Pixel(double x, double y, int &px, int &py) const {
-    Fit_Picture();
-    const double ratio = picture_.devicePixelRatio();
-    const double fx = std::floor(x / Units_Per_Pixel_X() * ratio);
-    const double fy = std::floor(y / Units_Per_Pixel_Y() * ratio);
+    // a change of screen or ratio refits at once (see event()); a resize is seen here
+    if (size() != fitted_size_) Fit_Picture();
+    const double fx = std::floor(x / fitted_upp_x_ * fitted_ratio_);
+    const double fy = std::floor(y / fitted_upp_y_ * fitted_ratio_);
     // the comparisons are false for NaN as well
     if (!(fx >= 0 && fx < picture_.width() && fy >= 0 && fy < picture_.height())) return false;
     px = int(fx);
@@ -79,6 +79,7 @@ void Drawing_Surface::Set_Point(double x, double y, std::uint32_t color) {
 }
 
 std::int32_t Drawing_Surface::Color_At(double x, double y) const {
+    Fit_Picture();
     int px, py;
     if (!To_Pixel(x, y, px, py)) return -1;
     return std::int32_t(From_Rgb(picture_.pixel(px, py)));
@@ -164,6 +165,22 @@ void Drawing_Surface::Set_Drag_Offset(QPoint offset) {
     update();
 }
 
+bool Drawing_Surface::event(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+    case QEvent::Show:
+    case QEvent::ParentChange:
+        Fit_Picture();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
 void Drawing_Surface::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     Fit_Picture();
@@ -176,6 +193,10 @@ void Drawing_Surface::Fit_Picture() const {
     const QSize logical = this->size().expandedTo(QSize(1, 1));
     const QSize size(int(std::ceil(logical.width() * ratio)),
                      int(std::ceil(logical.height() * ratio)));
+    fitted_size_ = this->size();
+    fitted_ratio_ = ratio;
+    fitted_upp_x_ = Units_Per_Pixel_X();
+    fitted_upp_y_ = Units_Per_Pixel_Y();
     if (size == picture_.size() && ratio == picture_.devicePixelRatio()) return;
     QImage grown(size, QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);

@@ -48,6 +48,7 @@ class Drawing_Surface : public QWidget {
     static std::uint32_t From_Rgb(QRgb rgb);
 
   protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -55,10 +56,17 @@ class Drawing_Surface : public QWidget {
     bool To_Pixel(double x, double y, int &px, int &py) const;
     void Touch();
     // A hidden widget gets its resize events only when shown: the picture
-    // follows the widget's size whenever it is used.
+    // follows the widget's size whenever it is used. This also reads the
+    // screen's ratio and dots per inch again into the scale below.
     void Fit_Picture() const;
 
     mutable QImage picture_;
+    // What placing a point needs, kept from the last fitting: asking the screen
+    // for every point of a drawing would cost more than the point. The size is
+    // the widget's, so that a resize (even of a hidden widget) is still seen.
+    mutable QSize fitted_size_;
+    mutable double fitted_ratio_ = 1;
+    mutable double fitted_upp_x_ = 15, fitted_upp_y_ = 15;
     bool repaint_pending_ = false;
     QPoint drag_offset_;
 };
