@@ -32,17 +32,21 @@ double Next_Uniform() {
 
 // The text of an expression box, cleaned at every sample. The box is written
 // only when the cleaned text differs from what it shows, which after the first
-// sample it never does.
+// sample it never does. The clean-up depends on its text alone: once a text
+// cleans to itself, every later clean-up gives it again and is not run.
 class Expression_Text {
   public:
     explicit Expression_Text(QLineEdit *box) : box_(box), text_(box->text().toStdString()) {}
 
     const std::string &Clean() {
+        if (settled_) return text_;
         std::string consumed = text_;
         std::string cleaned = CalcModule::Filter_Expression(consumed, 1);
         if (cleaned != text_) {
             text_ = std::move(cleaned);
             box_->setText(QString::fromStdString(text_));
+        } else {
+            settled_ = true;
         }
         return text_;
     }
@@ -50,6 +54,7 @@ class Expression_Text {
   private:
     QLineEdit *box_;
     std::string text_;
+    bool settled_ = false;
 };
 
 std::string Evaluate(const std::string &text) {
