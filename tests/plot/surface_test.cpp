@@ -86,6 +86,12 @@ TEST_F(Surface, PointsFollowAResizeWithoutAnEvent) {
     EXPECT_EQ(surface.Image().size(), QSize(60, 30));
     EXPECT_EQ(At(59, 29), 98u);
     EXPECT_EQ(surface.Color_At(70 * U, 10 * U), -1);
+
+    // a picture taken before is a copy: later points do not reach it
+    const QImage before = surface.Image();
+    surface.Set_Point(10 * U, 10 * U, 77777);
+    EXPECT_EQ(At(10, 10), 77777u);
+    EXPECT_EQ(Drawing_Surface::From_Rgb(before.pixel(10, 10)), Drawing_Surface::Background);
 }
 
 } // namespace

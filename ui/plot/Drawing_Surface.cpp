@@ -65,7 +65,8 @@ bool Drawing_Surface::To_Pixel(double x, double y, int &px, int &py) const {
     const double fx = std::floor(x / fitted_upp_x_ * fitted_ratio_);
     const double fy = std::floor(y / fitted_upp_y_ * fitted_ratio_);
     // the comparisons are false for NaN as well
-    if (!(fx >= 0 && fx < picture_.width() && fy >= 0 && fy < picture_.height())) return false;
+    if (!(fx >= 0 && fx < fitted_pixels_.width() && fy >= 0 && fy < fitted_pixels_.height()))
+        return false;
     px = int(fx);
     py = int(fy);
     return true;
@@ -74,7 +75,9 @@ bool Drawing_Surface::To_Pixel(double x, double y, int &px, int &py) const {
 void Drawing_Surface::Set_Point(double x, double y, std::uint32_t color) {
     int px, py;
     if (!To_Pixel(x, y, px, py)) return;
-    picture_.setPixel(px, py, To_Rgb(color));
+    // the picture is always RGB32, whose pixels are the opaque colour itself;
+    // scanLine() gives the picture its own copy if an Image() shares it
+    reinterpret_cast<QRgb *>(picture_.scanLine(py))[px] = To_Rgb(color);
     Touch();
 }
 
@@ -197,6 +200,7 @@ void Drawing_Surface::Fit_Picture() const {
     fitted_ratio_ = ratio;
     fitted_upp_x_ = Units_Per_Pixel_X();
     fitted_upp_y_ = Units_Per_Pixel_Y();
+    fitted_pixels_ = size;
     if (size == picture_.size() && ratio == picture_.devicePixelRatio()) return;
     QImage grown(size, QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);

@@ -65,6 +65,7 @@ class Drawing_Surface : public QWidget {
     // for every point of a drawing would cost more than the point. The size is
     // the widget's, so that a resize (even of a hidden widget) is still seen.
     mutable QSize fitted_size_;
+    mutable QSize fitted_pixels_; // the picture's size
     mutable double fitted_ratio_ = 1;
     mutable double fitted_upp_x_ = 15, fitted_upp_y_ = 15;
     bool repaint_pending_ = false;
