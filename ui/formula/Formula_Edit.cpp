@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
 
 #include <QButtonGroup>
@@ -170,9 +171,9 @@ void Formula_Edit::OptionButton1_Click(int index) {
 }
 
 void Formula_Edit::Fa_cale_Click() {
-    std::string f = Input_Formula->text().toStdString();
-    std::string g = CalcModule::Filter_Expression(f, 1) + "=";
-    const std::string result = CalcModule::Evaluate_Expression(
-        g, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1);
-    Fa_Result->setText(QString::fromStdString(result));
+    // "=" goes on before the clean-up, which keeps it and changes nothing before it
+    const CalcModule::Outcome outcome = CalcModule::Calculate(
+        Input_Formula->text().toStdString() + "=",
+        {CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1});
+    Fa_Result->setText(QString::fromStdString(outcome.Text));
 }

@@ -4,6 +4,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "radix/RadixModule.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Platform.h"
@@ -13,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <stdexcept>
 
 namespace {
 
@@ -179,23 +179,19 @@ void Scin_Cale::Target_Box_Change() {
 void Scin_Cale::Evaluate() {
     std::string text = Expression->text().toStdString();
     Expression->setText(QString::fromStdString(CalcModule::Filter_Expression(text, 0)));
-    std::string cleaned = Expression->text().toStdString();
-    Target_Box->setText(QString::fromStdString(CalcModule::Evaluate_Expression(
-        cleaned, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0)));
-    if (Target_Box->text() == QLatin1String("!")) {
+    const CalcModule::Outcome outcome = CalcModule::Calculate_Cleaned(
+        Expression->text().toStdString(),
+        {CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0});
+    Target_Box->setText(QString::fromStdString(outcome.Text));
+    if (outcome.Kind == CalcModule::Outcome_Kind::Malformed) {
         Clear_All();
         return;
     }
-    const std::string result = Target_Box->text().toStdString();
-    try {
-        Result_Value = CalcModule::Leading_Number_Value(result);
-    } catch (const std::range_error &) {
-        Result_Value = 0;
-        // a lone decimal number comes back exactly as written, however large;
-        // a hexadecimal text such as "1E999" is a valid result and stays
-        if (CalcModule::Number_Base == 10)
-            Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
-    }
+    Result_Value = outcome.Number.value_or(0);
+    // a lone decimal number comes back exactly as written, however large;
+    // a hexadecimal text such as "1E999" is a valid result and stays
+    if (!outcome.Number && CalcModule::Number_Base == 10)
+        Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
     if (CalcModule::Number_Base == 10) {
         Target_Box->setText(QString::fromStdString(
             Result_Value > 1e15 ? CalcModule::Sci_Display_Text(Result_Value)
