@@ -98,7 +98,7 @@ void Scin_Cale::Stac_Butn_Click(int index) {
         stat_box_->raise();
         stat_box_->activateWindow();
         for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(true);
-        StatModule::Stat_Count = 0;
+        StatModule::Reset();
         Stac_Butn[0]->setEnabled(false);
         break;
     case 4: {
