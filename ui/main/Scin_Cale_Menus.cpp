@@ -17,9 +17,7 @@ template <class Window> void Show_Window(QPointer<Window> &window) {
         window = new Window;
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    Platform::Show_In_Front(window);
 }
 
 } // namespace
