@@ -184,9 +184,9 @@ void Scin_Cale::Build_Controls() {
     for (int i = 20; i <= 27; ++i) Oper_Butn[i]->hide();
     Oper_Butn[30]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
-    Clear_Butn[1] = Make_Key(central, QStringLiteral("Backspace"), Indexed_Name("Clear_Butn", 1),
+    Clear_Butn[0] = Make_Key(central, QStringLiteral("Backspace"), Indexed_Name("Clear_Butn", 1),
                              QStringLiteral("退格键"));
-    Clear_Butn[2] = Make_Key(central, QStringLiteral("清 除"), Indexed_Name("Clear_Butn", 2));
+    Clear_Butn[1] = Make_Key(central, QStringLiteral("清 除"), Indexed_Name("Clear_Butn", 2));
 
     for (int i = 0; i < 5; ++i) {
         Save_Memory[i] =
@@ -233,8 +233,8 @@ void Scin_Cale::Build_Layout() {
     lines->addStretch();
 
     auto *clear_keys = new QVBoxLayout;
-    clear_keys->addWidget(Clear_Butn[2]);
     clear_keys->addWidget(Clear_Butn[1]);
+    clear_keys->addWidget(Clear_Butn[0]);
     clear_keys->addStretch();
 
     auto *top = new QHBoxLayout;
@@ -354,7 +354,7 @@ void Scin_Cale::Connect_Handlers() {
         Oper_Butn[i]->installEventFilter(this);
     }
     for (int i = 1; i <= 2; ++i)
-        connect(Clear_Butn[i], &QPushButton::clicked, this, [this, i] { Clear_Butn_Click(i); });
+        connect(Clear_Butn[i - 1], &QPushButton::clicked, this, [this, i] { Clear_Butn_Click(i); });
     for (int i = 0; i < 5; ++i) {
         connect(Save_Memory[i], &QPushButton::clicked, this, [this, i] { Save_Memory_Click(i); });
         connect(Show_Memory[i], &QPushButton::clicked, this, [this, i] { Show_Memory_Click(i); });

@@ -103,7 +103,8 @@ class Scin_Cale : public QMainWindow {
     std::array<QPushButton *, 20> Digl_Butn{};
     std::array<QPushButton *, 4> Digl_ProsButn{};
     std::array<QPushButton *, 31> Oper_Butn{};
-    std::array<QPushButton *, 3> Clear_Butn{}; // indices 1 and 2 are used
+    // keys 1 "Backspace" and 2 "清 除" (objectName Clear_Butn_1, _2) at [index - 1]
+    std::array<QPushButton *, 2> Clear_Butn{};
     std::array<QPushButton *, 5> Save_Memory{};
     std::array<QPushButton *, 5> Show_Memory{};
     std::array<QLabel *, 5> Memory{};
