@@ -28,7 +28,6 @@ class Drawing_Surface : public QWidget {
 
     // The colour of the pixel under a point, or -1 when the point is off the surface.
     std::int32_t Color_At(double x, double y) const;
-    std::int32_t Point(double x, double y) const { return Color_At(x, y); }
     QImage Image() const;
 
     double Units_Per_Pixel_X() const;
