@@ -1,10 +1,12 @@
 #include "ui/main/Scin_Cale.h"
+#include "ui/platform/Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    Platform::Install_Translations();
     Scin_Cale window;
     window.show();
     return app.exec();

@@ -24,6 +24,10 @@ class Solv_Equn_Form;
 class Func_Image;
 class Formula_Edit;
 class Author;
+class Help_Window;
+namespace Session_Format {
+struct Session_State;
+}
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -89,6 +93,13 @@ class Scin_Cale : public QMainWindow {
     void Menu_Cale_Click();
     void Menu_Author_Click();
 
+    // Session files: what the window keeps, saved and opened on request
+    void Menu_Save_Session_Click();
+    void Menu_Open_Session_Click();
+    Session_Format::Session_State Session() const;
+    // Replaces the whole state at once, as if the user had reached it by hand.
+    void Apply_Session(const Session_Format::Session_State &state);
+
     // Controls
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
@@ -103,8 +114,19 @@ class Scin_Cale : public QMainWindow {
     std::array<QPushButton *, 20> Digl_Butn{};
     std::array<QPushButton *, 4> Digl_ProsButn{};
     std::array<QPushButton *, 31> Oper_Butn{};
-    // keys 1 "Backspace" and 2 "清 除" (objectName Clear_Butn_1, _2) at [index - 1]
-    std::array<QPushButton *, 2> Clear_Butn{};
+    // The two clear keys by their numbers, 1 "Backspace" and 2 "清 除"; there is
+    // no key 0, and any other number throws instead of giving a null key.
+    class Clear_Keys {
+      public:
+        QPushButton *&operator[](int index) { return keys_.at(std::size_t(index - 1)); }
+        QPushButton *operator[](int index) const { return keys_.at(std::size_t(index - 1)); }
+        auto begin() const { return keys_.begin(); }
+        auto end() const { return keys_.end(); }
+
+      private:
+        std::array<QPushButton *, 2> keys_{};
+    };
+    Clear_Keys Clear_Butn;
     std::array<QPushButton *, 5> Save_Memory{};
     std::array<QPushButton *, 5> Show_Memory{};
     std::array<QLabel *, 5> Memory{};
@@ -121,16 +143,20 @@ class Scin_Cale : public QMainWindow {
     QAction *Fora_Edit = nullptr;
     QAction *Menu_Cale = nullptr;
     QAction *Menu_Author = nullptr;
+    QAction *Menu_Save_Session = nullptr;
+    QAction *Menu_Open_Session = nullptr;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void Build_Controls();
     void Build_Layout();
     void Build_Menus();
     void Connect_Handlers();
+    void Build_Keyboard_And_Screen();
 
     void Evaluate();
     void Append_History_Line(const QString &line);
@@ -157,7 +183,9 @@ class Scin_Cale : public QMainWindow {
     QPointer<Func_Image> plotter_;
     QPointer<Formula_Edit> formula_editor_;
     QPointer<Author> author_;
+    QPointer<Help_Window> help_;
     void Close_Other_Windows();
     bool in_entry_check_ = false;
+    QString session_path_; // the session file last saved or opened
     Handler_Counts handler_runs_;
 };
