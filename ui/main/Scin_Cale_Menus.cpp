@@ -50,9 +50,7 @@ void Scin_Cale::Menu_Cale_Click() {
         }
         Platform::Fit_Window(help_, this);
     }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    Platform::Show_In_Front(help_);
 }
 
 void Scin_Cale::Close_Other_Windows() {
