@@ -1,3 +1,4 @@
+#include "app/Identity.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Translations.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    Identity::Set_Application_Identity();
     Platform::Install_Translations();
     Scin_Cale window;
     window.show();
