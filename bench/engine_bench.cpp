@@ -1,5 +1,6 @@
 // Engine throughput: clean-up plus evaluation, as every window calls it.
 #include "engine/CalcModule.h"
+#include "engine/Outcome.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,11 +9,7 @@ namespace {
 void Run(benchmark::State &state, const std::string &text, std::uint8_t base, std::uint8_t mode) {
     CalcModule::Set_Warning_Handler(nullptr);
     CalcModule::Number_Base = base;
-    for (auto _ : state) {
-        std::string copy = text;
-        std::string cleaned = CalcModule::Filter_Expression(copy, mode);
-        benchmark::DoNotOptimize(CalcModule::Evaluate_Expression(cleaned, base, 32, 0, mode));
-    }
+    for (auto _ : state) benchmark::DoNotOptimize(CalcModule::Calculate(text, {base, 32, 0, mode}));
     state.SetItemsProcessed(state.iterations());
     CalcModule::Number_Base = 10;
 }
@@ -25,9 +22,7 @@ void Solver_Inner_Loop(benchmark::State &state) {
     for (auto _ : state) {
         CalcModule::Variable_Values['x' - 'a'] = x;
         x += 0.0001;
-        std::string copy = text;
-        std::string cleaned = CalcModule::Filter_Expression(copy, 1);
-        benchmark::DoNotOptimize(CalcModule::Evaluate_Expression(cleaned, 10, 32, 1, 1));
+        benchmark::DoNotOptimize(CalcModule::Calculate(text, {10, 32, 1, 1}));
     }
     state.SetItemsProcessed(state.iterations());
 }

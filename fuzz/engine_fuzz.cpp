@@ -1,12 +1,25 @@
 // Any text, in any base, word length, angle unit and mode: the engine must
-// neither crash nor throw, and answer "!", "" or a text.
+// neither crash nor throw, and answer "!", "" or a text, with an outcome that agrees with it.
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "radix/RadixModule.h"
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+
+namespace {
+// The kind must agree with the text it classifies.
+void Check(const CalcModule::Outcome &outcome) {
+    using Kind = CalcModule::Outcome_Kind;
+    const bool malformed = outcome.Text == "!";
+    if ((outcome.Kind == Kind::Malformed) != malformed) __builtin_trap();
+    if (outcome.Kind == Kind::Value && (outcome.Warnings != 0 || outcome.Text.empty()))
+        __builtin_trap();
+    if (malformed && outcome.Number) __builtin_trap();
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 2) return 0;
@@ -17,11 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CalcModule::Number_Base = base;
     CalcModule::Variable_Values[23] = data[1] - 128.5;
     std::string text(reinterpret_cast<const char *>(data + 2), size - 2);
+    const CalcModule::Calc_Settings settings{base, word, angle, mode};
     std::string copy = text;
     std::string cleaned = CalcModule::Filter_Expression(copy, mode);
-    CalcModule::Evaluate_Expression(cleaned, base, word, angle, mode);
+    Check(CalcModule::Calculate_Cleaned(cleaned, settings));
     cleaned += "=";
-    CalcModule::Evaluate_Expression(cleaned, base, word, angle, mode);
+    Check(CalcModule::Calculate_Cleaned(cleaned, settings));
 
     try {
         CalcModule::Leading_Number_Value(text);

@@ -2,6 +2,7 @@
 // Installs a warning handler that records the engine's messages for one test.
 
 #include "engine/CalcModule.h"
+#include "engine/Outcome.h"
 
 #include <string>
 #include <vector>
@@ -25,10 +26,7 @@ inline std::string Evaluate(const std::string &text, std::uint8_t base = 10,
                             std::uint8_t mode = 0) {
     const std::uint8_t saved_base = CalcModule::Number_Base;
     CalcModule::Number_Base = base;
-    std::string copy = text;
-    std::string cleaned = CalcModule::Filter_Expression(copy, mode);
-    std::string result =
-        CalcModule::Evaluate_Expression(cleaned, base, word_length, angle_unit, mode);
+    std::string result = CalcModule::Calculate(text, {base, word_length, angle_unit, mode}).Text;
     CalcModule::Number_Base = saved_base;
     return result;
 }

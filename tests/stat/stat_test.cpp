@@ -32,7 +32,7 @@ class StatTest : public ::testing::Test {
             box->setAttribute(Qt::WA_DeleteOnClose);
         }
         box->show();
-        StatModule::Stat_Count = 0;
+        StatModule::Reset();
     }
     void Close_And_Open() {
         box->close();

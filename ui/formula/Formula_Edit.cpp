@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Platform.h"
 
@@ -172,21 +173,18 @@ void Formula_Edit::OptionButton1_Click(int index) {
 }
 
 void Formula_Edit::Fa_cale_Click() {
-    std::string f = Input_Formula->text().toStdString();
-    std::string g = CalcModule::Filter_Expression(f, 1) + "=";
-    const std::string result = CalcModule::Evaluate_Expression(
-        g, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1);
+    // "=" goes on before the clean-up, which keeps it and changes nothing before it
+    const CalcModule::Outcome outcome = CalcModule::Calculate(
+        Input_Formula->text().toStdString() + "=",
+        {CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1});
     // A lone decimal number comes back exactly as written, however large: one
     // beyond the double range gets the message it gets inside an expression,
     // and no result. A hexadecimal text such as "1E999" is a valid result.
-    if (CalcModule::Number_Base == 10 && !result.empty() && result != "!") {
-        try {
-            CalcModule::Leading_Number_Value(result);
-        } catch (const std::range_error &) {
-            Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
-            Fa_Result->setText(QString());
-            return;
-        }
+    if (CalcModule::Number_Base == 10 && outcome.Kind != CalcModule::Outcome_Kind::Malformed &&
+        !outcome.Number) {
+        Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
+        Fa_Result->setText(QString());
+        return;
     }
-    Fa_Result->setText(QString::fromStdString(result));
+    Fa_Result->setText(QString::fromStdString(outcome.Text));
 }

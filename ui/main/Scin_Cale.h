@@ -116,7 +116,19 @@ class Scin_Cale : public QMainWindow {
     std::array<QPushButton *, 20> Digl_Butn{};
     std::array<QPushButton *, 4> Digl_ProsButn{};
     std::array<QPushButton *, 31> Oper_Butn{};
-    std::array<QPushButton *, 3> Clear_Butn{}; // indices 1 and 2 are used
+    // The two clear keys by their numbers, 1 "Backspace" and 2 "清 除"; there is
+    // no key 0, and any other number throws instead of giving a null key.
+    class Clear_Keys {
+      public:
+        QPushButton *&operator[](int index) { return keys_.at(std::size_t(index - 1)); }
+        QPushButton *operator[](int index) const { return keys_.at(std::size_t(index - 1)); }
+        auto begin() const { return keys_.begin(); }
+        auto end() const { return keys_.end(); }
+
+      private:
+        std::array<QPushButton *, 2> keys_{};
+    };
+    Clear_Keys Clear_Butn;
     std::array<QPushButton *, 5> Save_Memory{};
     std::array<QPushButton *, 5> Show_Memory{};
     std::array<Platform::Elided_Label *, 5> Memory{};

@@ -4,6 +4,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "radix/RadixModule.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Long_Task.h"
@@ -220,25 +221,20 @@ void Scin_Cale::Evaluate() {
     if (Cancelled()) return;
     // laying out a long line again costs as much as the evaluation
     if (filtered != Expression->text()) Expression->setText(filtered);
-    std::string cleaned = filtered.toStdString();
-    const std::string value = CalcModule::Evaluate_Expression(
-        cleaned, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0);
+    const CalcModule::Outcome outcome = CalcModule::Calculate_Cleaned(
+        filtered.toStdString(),
+        {CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0});
     if (Cancelled()) return;
-    Target_Box->setText(QString::fromStdString(value));
-    if (Target_Box->text() == QLatin1String("!")) {
+    Target_Box->setText(QString::fromStdString(outcome.Text));
+    if (outcome.Kind == CalcModule::Outcome_Kind::Malformed) {
         Clear_All();
         return;
     }
-    const std::string result = Target_Box->text().toStdString();
-    try {
-        Result_Value = CalcModule::Leading_Number_Value(result);
-    } catch (const std::range_error &) {
-        Result_Value = 0;
-        // a lone decimal number comes back exactly as written, however large;
-        // a hexadecimal text such as "1E999" is a valid result and stays
-        if (CalcModule::Number_Base == 10)
-            Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
-    }
+    Result_Value = outcome.Number.value_or(0);
+    // a lone decimal number comes back exactly as written, however large;
+    // a hexadecimal text such as "1E999" is a valid result and stays
+    if (!outcome.Number && CalcModule::Number_Base == 10)
+        Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
     if (CalcModule::Number_Base == 10) {
         Target_Box->setText(QString::fromStdString(
             Result_Value > 1e15 ? CalcModule::Sci_Display_Text(Result_Value)

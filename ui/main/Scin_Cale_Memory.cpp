@@ -91,17 +91,12 @@ void Scin_Cale::Stac_Butn_Click(int index) {
                 Stac_Butn[0]->setEnabled(true);
                 for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(false);
             });
-            connect(stat_box_, &StatBox::Back_Requested, this, [this] {
-                show();
-                raise();
-                activateWindow();
-            });
+            connect(stat_box_, &StatBox::Back_Requested, this,
+                    [this] { Platform::Show_In_Front(this); });
         }
-        stat_box_->show();
-        stat_box_->raise();
-        stat_box_->activateWindow();
+        Platform::Show_In_Front(stat_box_);
         for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(true);
-        StatModule::Stat_Count = 0;
+        StatModule::Reset();
         Stac_Butn[0]->setEnabled(false);
         break;
     case 4: {

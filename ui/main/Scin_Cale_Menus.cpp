@@ -20,9 +20,7 @@ template <class Window> void Show_Window(QPointer<Window> &window, const QWidget
         window->setAttribute(Qt::WA_DeleteOnClose);
         Platform::Fit_Window(window, main_window);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    Platform::Show_In_Front(window);
 }
 
 } // namespace
@@ -52,9 +50,7 @@ void Scin_Cale::Menu_Cale_Click() {
         }
         Platform::Fit_Window(help_, this);
     }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    Platform::Show_In_Front(help_);
 }
 
 void Scin_Cale::Close_Other_Windows() {

@@ -140,14 +140,12 @@ void Scin_Cale::Apply_Session(const Session_State &state) {
         const int count = int(std::min(state.Statistics.size(), Session_Format::Max_Statistics));
         for (int i = 0; i < count; ++i) {
             stat_box_->List1->addItem(Text(state.Statistics[i].Text));
-            StatModule::Stat_Values[i] = state.Statistics[i].Value;
+            StatModule::Add(state.Statistics[i].Value);
         }
-        StatModule::Stat_Count = std::int16_t(count);
         stat_box_->Text3->setText(QStringLiteral("n=%1").arg(count));
         if (count > 0) stat_box_->List1->setCurrentRow(count - 1);
         // the session was opened from here: this window stays in front
-        raise();
-        activateWindow();
+        Platform::Show_In_Front(this);
     }
     Focus_Equals();
 }

@@ -59,7 +59,6 @@ StatBox::~StatBox() = default;
 
 bool StatBox::Add_Value(const QString &t) {
     if (t.isEmpty()) return false;
-    if (StatModule::Stat_Count >= StatModule::Capacity) return false;
     double value = 0;
     try {
         value = CalcModule::Leading_Number_Value(t.toStdString());
@@ -68,10 +67,9 @@ bool StatBox::Add_Value(const QString &t) {
         return false;
     }
     const int at = StatModule::Stat_Count;
+    if (!StatModule::Add(value)) return false;
     List1->insertItem(at, t);
-    StatModule::Stat_Values[at] = value;
     List1->setCurrentRow(at);
-    ++StatModule::Stat_Count;
     Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));
     return true;
 }
@@ -92,11 +90,8 @@ void StatBox::delete_Click() {
     // "清项" would take that line instead of the first
     List1->setCurrentItem(nullptr);
     List1->clearSelection();
-    --StatModule::Stat_Count;
+    StatModule::Remove_At(k);
     Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));
-    for (int i = k; i < StatModule::Stat_Count; ++i)
-        StatModule::Stat_Values[i] = StatModule::Stat_Values[i + 1];
-    StatModule::Stat_Values[StatModule::Stat_Count] = 0;
 }
 
 void StatBox::Delete_all_Click() {

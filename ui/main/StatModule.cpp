@@ -8,6 +8,26 @@ namespace StatModule {
 std::array<double, Capacity> Stat_Values{};
 std::int16_t Stat_Count = 0;
 
+bool Add(double value) {
+    if (Stat_Count >= Capacity) return false;
+    Stat_Values[Stat_Count] = value;
+    ++Stat_Count;
+    return true;
+}
+
+bool Remove_At(int k) {
+    if (k < 0 || k >= Stat_Count) return false;
+    --Stat_Count;
+    for (int i = k; i < Stat_Count; ++i) Stat_Values[i] = Stat_Values[i + 1];
+    // the freed place holds no value
+    Stat_Values[Stat_Count] = 0;
+    return true;
+}
+
+void Reset() {
+    Stat_Count = 0;
+}
+
 double Sum() {
     double s = 0;
     for (int i = 0; i < Stat_Count; ++i) s += Stat_Values[i];

@@ -41,6 +41,12 @@ void Beep() {
     QApplication::beep();
 }
 
+void Show_In_Front(QWidget *window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void Set_Recording(bool on) {
     recording = on;
 }

@@ -8,12 +8,15 @@
 #include <functional>
 
 class QImage;
+class QWidget;
 
 namespace Platform {
 
 // Modal box with a warning icon and an OK button.
 void Show_Warning(const QString &text, const QString &caption = QStringLiteral("警告"));
 void Beep();
+// Shows a window modeless and brings it to the front.
+void Show_In_Front(QWidget *window);
 
 void Set_Recording(bool on);     // on: boxes and beeps are recorded, not shown
 QStringList Recorded_Warnings(); // texts of the recorded boxes, oldest first

@@ -31,7 +31,6 @@ class Drawing_Surface : public QWidget {
 
     // The colour of the pixel under a point, or -1 when the point is off the surface.
     std::int32_t Color_At(double x, double y) const;
-    std::int32_t Point(double x, double y) const { return Color_At(x, y); }
     // The picture in the screen's own pixels (its device pixel ratio is set).
     QImage Image() const;
     double Pixel_Ratio() const;

@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
@@ -57,24 +58,21 @@ class Expression_Text {
     bool settled_ = false;
 };
 
-std::string Evaluate(const std::string &text) {
+CalcModule::Outcome Evaluate(const std::string &text) {
     std::string expression;
     expression.reserve(text.size() + 1);
     expression += text;
     expression += '=';
-    return CalcModule::Evaluate_Expression(expression, 10, 32, CalcModule::Angle_Unit, 1);
+    return CalcModule::Calculate_Cleaned(std::move(expression),
+                                         {10, 32, CalcModule::Angle_Unit, 1});
 }
 
-// False for a result that carries no number: the empty text the engine returns
-// after a failure it has reported, or a number beyond the double range.
-bool Read_Result(const std::string &result, double &value) {
-    if (result.empty()) return false;
-    try {
-        value = CalcModule::Leading_Number_Value(result);
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+// False for a result that carries no number: a failure the engine has
+// reported, or a number beyond the double range.
+bool Read_Result(const CalcModule::Outcome &result, double &value) {
+    if (result.Kind != CalcModule::Outcome_Kind::Value || !result.Number) return false;
+    value = *result.Number;
+    return true;
 }
 
 // Which tick marks a drawing gets depends on its X zoom alone.
@@ -184,17 +182,16 @@ void Func_Image::Draw_Image() {
             CalcModule::Variable_Values[Letter_X] = x;
             const std::string &x_clean = x_text.Clean();
             const std::string &y_clean = y_text.Clean();
-            const int warnings_before = collector.Count();
-            const std::string x_result = Evaluate(x_clean);
-            const std::string y_result = Evaluate(y_clean);
-            if (x_result == "!" || y_result == "!") {
+            const CalcModule::Outcome x_result = Evaluate(x_clean);
+            const CalcModule::Outcome y_result = Evaluate(y_clean);
+            if (x_result.Kind == CalcModule::Outcome_Kind::Malformed ||
+                y_result.Kind == CalcModule::Outcome_Kind::Malformed) {
                 malformed = true;
                 break;
             }
             double X, Y;
             // a sample whose evaluation failed has no point
-            if (collector.Count() == warnings_before && Read_Result(x_result, X) &&
-                Read_Result(y_result, Y)) {
+            if (Read_Result(x_result, X) && Read_Result(y_result, Y)) {
                 if (polar) {
                     // the angle is in radians here, whatever unit the functions used
                     const double theta = X, rho = Y;

@@ -5,6 +5,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "ui/platform/Files.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
@@ -58,20 +59,18 @@ QString Part(const char *name, double value) {
            QString::fromStdString(CalcModule::Standard_Number_Text(value));
 }
 
-// The engine's warnings are counted instead of shown while this lives.
+// The engine's warnings are dropped instead of shown while this lives.
 class Quiet_Engine {
   public:
     Quiet_Engine() {
-        previous_ = CalcModule::Set_Warning_Handler([this](const std::string &) { ++warnings_; });
+        previous_ = CalcModule::Set_Warning_Handler([](const std::string &) {});
     }
     ~Quiet_Engine() { CalcModule::Set_Warning_Handler(previous_); }
     Quiet_Engine(const Quiet_Engine &) = delete;
     Quiet_Engine &operator=(const Quiet_Engine &) = delete;
-    int Warnings() const { return warnings_; }
 
   private:
     CalcModule::Warning_Handler previous_;
-    int warnings_ = 0;
 };
 
 } // namespace
@@ -163,23 +162,16 @@ bool Func_Image::Curve_Value(double x, double &value) const {
     // the box keeps its text, and no failure opens a box
     const double kept = CalcModule::Variable_Values[Letter_X];
     CalcModule::Variable_Values[Letter_X] = x;
-    std::string result;
-    int warnings = 0;
+    CalcModule::Outcome result;
     {
         Quiet_Engine quiet;
-        std::string text = Y_Expression->text().toStdString();
-        std::string cleaned = CalcModule::Filter_Expression(text, 1);
-        cleaned += '=';
-        result = CalcModule::Evaluate_Expression(cleaned, 10, 32, CalcModule::Angle_Unit, 1);
-        warnings = quiet.Warnings();
+        // "=" goes on before the clean-up, which keeps it and changes nothing before it
+        result = CalcModule::Calculate(Y_Expression->text().toStdString() + "=",
+                                       {10, 32, CalcModule::Angle_Unit, 1});
     }
     CalcModule::Variable_Values[Letter_X] = kept;
-    if (warnings > 0 || result.empty() || result == "!") return false;
-    try {
-        value = CalcModule::Leading_Number_Value(result);
-    } catch (const std::exception &) {
-        return false;
-    }
+    if (result.Kind != CalcModule::Outcome_Kind::Value || !result.Number) return false;
+    value = *result.Number;
     return std::isfinite(value);
 }
 

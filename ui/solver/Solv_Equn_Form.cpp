@@ -2,6 +2,7 @@
 
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
+#include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
@@ -49,22 +50,17 @@ bool Read_Box(const QString &text, double &value) {
     }
 }
 
-// The residual of an engine result. An empty text means the engine already
-// reported a failure at this point: it would read as 0, an exact root, so it is
-// no candidate, and neither is anything else that is not a number.
-bool Read_Residual(const std::string &result, double &residual) {
-    const auto first = result.find_first_not_of(" \t\n");
+// The residual of an engine result. A point where the engine reported a
+// failure would read as 0, an exact root, so it is no candidate, and neither
+// is a text that does not begin with a number.
+bool Read_Residual(const CalcModule::Outcome &result, double &residual) {
+    if (result.Kind != CalcModule::Outcome_Kind::Value || !result.Number) return false;
+    const auto first = result.Text.find_first_not_of(" \t\n");
     if (first == std::string::npos) return false;
-    const char c = result[first];
+    const char c = result.Text[first];
     if (!(c >= '0' && c <= '9') && c != '-' && c != '+' && c != '.') return false;
-    double value = 0;
-    try {
-        value = CalcModule::Leading_Number_Value(result);
-    } catch (const std::range_error &) {
-        return false;
-    }
-    if (std::isnan(value)) return false;
-    residual = std::fabs(value);
+    if (std::isnan(*result.Number)) return false;
+    residual = std::fabs(*result.Number);
     return true;
 }
 
@@ -208,10 +204,10 @@ void Solv_Equn_Form::Find_Root() {
 
     searching_ = true;
     QPointer<Solv_Equn_Form> alive(this);
+    // the engine's warnings are gathered and each distinct one shown once at the end
     Platform::Warning_Collector warnings;
     Platform::Long_Task task(QStringLiteral("正在解方程……"), expected);
-    const std::uint8_t angle_unit = CalcModule::Angle_Unit;
-    std::string expression;
+    const CalcModule::Calc_Settings settings{10, 32, CalcModule::Angle_Unit, 1};
 
     enum class Pass { Done, Stopped, Stuck, Malformed, Window_Gone };
     const auto Run_Pass = [&]() -> Pass {
@@ -221,16 +217,12 @@ void Solv_Equn_Form::Find_Root() {
             // the progress dialog lets events through: the window may have been closed
             if (task.Cancelled() || !alive) return alive ? Pass::Stopped : Pass::Window_Gone;
             CalcModule::Variable_Values[Letter_x] = x;
-            expression = working;
-            const int warnings_before = warnings.Count();
-            const std::string result =
-                CalcModule::Evaluate_Expression(expression, 10, 32, angle_unit, 1);
+            const CalcModule::Outcome result = CalcModule::Calculate_Cleaned(working, settings);
             ++Evaluation_Count;
-            if (result == "!") return Pass::Malformed;
+            if (result.Kind == CalcModule::Outcome_Kind::Malformed) return Pass::Malformed;
             // a point where the engine reported a failure is skipped, not taken for a root
             double residual = 0;
-            if (warnings.Count() == warnings_before && Read_Residual(result, residual) &&
-                residual < best_error) {
+            if (Read_Residual(result, residual) && residual < best_error) {
                 best_error = residual;
                 best_x = x;
             }

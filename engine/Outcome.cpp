@@ -1,0 +1,63 @@
+#include "engine/Outcome.h"
+
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace CalcModule {
+namespace {
+
+// Counts the warnings raised while it lives and passes each one on to the
+// handler that was installed before, which still shows or collects it.
+class Warning_Counter {
+  public:
+    Warning_Counter() {
+        outer_ = Set_Warning_Handler([this](const std::string &message) {
+            ++count_;
+            if (outer_) outer_(message);
+        });
+    }
+    ~Warning_Counter() { Set_Warning_Handler(std::move(outer_)); }
+    Warning_Counter(const Warning_Counter &) = delete;
+    Warning_Counter &operator=(const Warning_Counter &) = delete;
+
+    int Count() const { return count_; }
+
+  private:
+    Warning_Handler outer_;
+    int count_ = 0;
+};
+
+} // namespace
+
+Outcome Calculate(std::string_view text, const Calc_Settings &settings) {
+    std::string typed(text);
+    return Calculate_Cleaned(Filter_Expression(typed, settings.Mode), settings);
+}
+
+Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings) {
+    Outcome outcome;
+    {
+        Warning_Counter counter;
+        outcome.Text = Evaluate_Expression(expression, settings.Base, settings.Word_Length,
+                                           settings.Angle_Unit, settings.Mode);
+        outcome.Warnings = counter.Count();
+    }
+    if (outcome.Text == "!") {
+        outcome.Kind = Outcome_Kind::Malformed;
+        return outcome;
+    }
+    // the engine answers "" only after a failure it has reported
+    outcome.Kind =
+        outcome.Warnings > 0 || outcome.Text.empty() ? Outcome_Kind::Failed : Outcome_Kind::Value;
+    try {
+        outcome.Number = Leading_Number_Value(outcome.Text);
+    } catch (const std::range_error &) {
+        // a lone number comes back as written, however large: it has no double
+    }
+    return outcome;
+}
+
+} // namespace CalcModule
