@@ -322,6 +322,14 @@ std::int16_t Reduce_Stacks(const std::string &incoming) {
     return Reduce(incoming);
 }
 
+namespace {
+double Last_Value = std::numeric_limits<double>::quiet_NaN();
+} // namespace
+
+double Last_Result_Value() {
+    return Last_Value;
+}
+
 std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
                                 std::uint8_t word_length, std::uint8_t angle_unit,
                                 std::uint8_t mode) {
@@ -331,6 +339,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     Calc_Mode = mode;
     Operator_Stack.Clear();
     Operand_Stack.Clear();
+    Last_Value = std::numeric_limits<double>::quiet_NaN();
 
     const std::string_view text = expression;
     std::size_t pos = 0;
@@ -368,6 +377,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         return std::string();
     }
     if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
+    Last_Value = Top_Operand_Value();
     return Operand_Stack.Pop_Text(); // moved out: its slot is written anew before it is read
 }
 

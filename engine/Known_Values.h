@@ -19,4 +19,8 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
                       double right_value, const std::string &op, std::uint8_t base,
                       std::uint8_t word_length, std::uint8_t angle_unit, std::string &result);
 
+// What the result text of the last Evaluate_Expression reads as, as above;
+// NaN when it is not known or that evaluation gave no value text.
+double Last_Result_Value();
+
 } // namespace CalcModule

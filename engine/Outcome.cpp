@@ -1,8 +1,10 @@
 #include "engine/Outcome.h"
 
 #include "engine/CalcModule.h"
+#include "engine/Known_Values.h"
 #include "engine/NumberText.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -52,6 +54,14 @@ Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings)
     // the engine answers "" only after a failure it has reported
     outcome.Kind =
         outcome.Warnings > 0 || outcome.Text.empty() ? Outcome_Kind::Failed : Outcome_Kind::Value;
+    // the value the engine worked out with the text spares reading it again
+    // (known only when nothing failed on the way); zero is read, so that no
+    // -0 gets through where the reading gives 0
+    const double known = Last_Result_Value();
+    if (outcome.Kind == Outcome_Kind::Value && std::isfinite(known) && known != 0) {
+        outcome.Number = known;
+        return outcome;
+    }
     try {
         outcome.Number = Leading_Number_Value(outcome.Text);
     } catch (const std::range_error &) {

@@ -1,9 +1,13 @@
+#include "engine/CalcModule.h"
+#include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "tests/engine/Recorder.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
+#include <stdexcept>
 
 using CalcModule::Outcome_Kind;
 
@@ -83,4 +87,38 @@ TEST(Calculate, EqualsAppendedBeforeOrAfterTheCleanUpIsTheSame) {
         }
     }
     CalcModule::Number_Base = 10;
+}
+
+// The number of an outcome is what its text reads as, whether the engine
+// knew it already or it was read: random expressions in every base and mode,
+// with failures and letters among them.
+TEST(Calculate, NumberIsWhatTheTextReadsAs) {
+    const std::string alphabet = "0123456789.+-*/^()!xysincotalgqr";
+    std::mt19937 random(2027);
+    CalcModule::Variable_Values['x' - 'a'] = 0.1;
+    CalcModule::Variable_Values['y' - 'a'] = -3e200;
+    const auto handler = CalcModule::Set_Warning_Handler([](const std::string &) {});
+    for (const std::uint8_t base : {10, 16, 2}) {
+        for (int run = 0; run < 6000; ++run) {
+            std::string text;
+            for (int n = 1 + random() % 14; n > 0; --n)
+                text += alphabet[random() % alphabet.size()];
+            const CalcModule::Outcome outcome =
+                CalcModule::Calculate(text + "=", {base, 32, std::uint8_t(run % 3), 1});
+            std::optional<double> read;
+            try {
+                if (outcome.Kind != CalcModule::Outcome_Kind::Malformed)
+                    read = CalcModule::Leading_Number_Value(outcome.Text);
+            } catch (const std::range_error &) {
+            }
+            ASSERT_EQ(outcome.Number.has_value(), read.has_value()) << text;
+            if (read) {
+                EXPECT_EQ(std::signbit(*outcome.Number), std::signbit(*read)) << text;
+                EXPECT_TRUE(*outcome.Number == *read ||
+                            (std::isnan(*read) && std::isnan(*outcome.Number)))
+                    << text << " gives " << outcome.Text;
+            }
+        }
+    }
+    CalcModule::Set_Warning_Handler(handler);
 }
