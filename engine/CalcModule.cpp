@@ -155,7 +155,16 @@ Warning_Handler Set_Warning_Handler(Warning_Handler handler) {
     return previous;
 }
 
+namespace {
+std::uint64_t Warnings_Raised = 0;
+} // namespace
+
+std::uint64_t Warning_Count() {
+    return Warnings_Raised;
+}
+
 void Show_Warning(const std::string &message) {
+    ++Warnings_Raised;
     if (warning_handler) warning_handler(message);
 }
 

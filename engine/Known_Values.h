@@ -23,4 +23,7 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
 // NaN when it is not known or that evaluation gave no value text.
 double Last_Result_Value();
 
+// How many warnings Show_Warning has raised so far.
+std::uint64_t Warning_Count();
+
 } // namespace CalcModule
