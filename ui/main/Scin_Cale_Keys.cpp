@@ -3,6 +3,7 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 #include "radix/RadixModule.h"
 #include "ui/main/Scin_Cale_Text.h"
@@ -197,9 +198,7 @@ void Scin_Cale::Evaluate() {
             Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
     }
     if (CalcModule::Number_Base == 10) {
-        Target_Box->setText(QString::fromStdString(
-            Result_Value > 1e15 ? CalcModule::Sci_Display_Text(Result_Value)
-                                : CalcModule::Fixed_Display_Text(Result_Value)));
+        Target_Box->setText(QString::fromStdString(CalcModule::Result_Display_Text(Result_Value)));
     }
     Expression->setText(Expression->text() + Target_Box->text());
     Append_History_Line(Expression->text());

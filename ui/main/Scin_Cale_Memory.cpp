@@ -3,6 +3,7 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
@@ -127,7 +128,7 @@ void Scin_Cale::Stac_Butn_Click(int index) {
     case 3: {
         double s = 0;
         if (StatModule::Std_Deviation(s) && std::isfinite(s))
-            Target_Box->setText(QString::fromStdString(CalcModule::Fixed_Display_Text(s)));
+            Target_Box->setText(QString::fromStdString(CalcModule::Value_Display_Text(s)));
         break;
     }
     default:
