@@ -24,6 +24,32 @@ const char *const Operator_Tokens[31] = {
     "log", "sin", "cos", "tan", "^(1/", "^(1/3)", "sqr", "2.718281828459045^",
     "10^", "asn", "acs", "atn", "!",    "abs",    "="};
 
+// Keys whose token stands before its argument: "(" and the functions, "e^x"
+// and ten-to-the-x included. After a result such a key cannot continue from
+// it ("5.sin" is no expression) and starts a new one, as a digit does.
+bool Starts_Operand(int index) {
+    switch (index) {
+    case 0:
+    case 6:
+    case 11:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 22:
+    case 23:
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+    case 29:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 void Scin_Cale::Digl_Butn_Click(int index) {
@@ -59,7 +85,7 @@ void Scin_Cale::Oper_Butn_Click(int index) {
             Focus_Equals();
             return;
         }
-        Expression->setText(Target_Box->text());
+        Expression->setText(Starts_Operand(index) ? QString() : Target_Box->text());
         Result_Shown = false;
     }
     if (Number_Typed) {
