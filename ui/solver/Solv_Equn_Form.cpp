@@ -27,6 +27,7 @@ const QString Result_Caption = QStringLiteral(" X =");
 const QString Bounds_Error_Text = QStringLiteral("定义域超出数值范围,请重新输入!");
 const QString Precision_Error_Text = QStringLiteral("精度超出范围,请重新输入!");
 const QString Max_Error_Error_Text = QStringLiteral("最大误差超出数值范围,请重新输入!");
+const QString Cancelled_Text = QStringLiteral("已取消");
 
 constexpr std::size_t Letter_x = 'x' - 'a';
 // stands for "no point evaluated yet"; a lower bound of exactly this value
@@ -204,13 +205,13 @@ void Solv_Equn_Form::Find_Root() {
     const std::uint8_t angle_unit = CalcModule::Angle_Unit;
     std::string expression;
 
-    enum class Pass { Done, Stopped, Malformed, Window_Gone };
+    enum class Pass { Done, Stopped, Cancelled, Malformed, Window_Gone };
     const auto Run_Pass = [&]() -> Pass {
         // the position is accumulated, not recomputed from the lower bound
         for (double x = lower; x <= upper; x += step) {
             if (x == previous_x) return Pass::Stopped; // the step no longer moves x
             // the progress dialog lets events through: the window may have been closed
-            if (task.Cancelled() || !alive) return alive ? Pass::Stopped : Pass::Window_Gone;
+            if (task.Cancelled() || !alive) return alive ? Pass::Cancelled : Pass::Window_Gone;
             CalcModule::Variable_Values[Letter_x] = x;
             expression = working;
             const int warnings_before = warnings.Count();
@@ -242,6 +243,8 @@ void Solv_Equn_Form::Find_Root() {
     if (outcome == Pass::Window_Gone) return;
     searching_ = false;
     if (outcome == Pass::Malformed) return Stop_With(Expression_Error_Text);
+    // a search cut short has found no answer either way: it must not claim there is none
+    if (outcome == Pass::Cancelled) return Stop_With(Cancelled_Text);
 
     if (max_error < best_error) Text1->setText(No_Solution_Text);
     X_Result->setText(Result_Caption + Text1->text());
