@@ -59,9 +59,9 @@ double Tangent(double R, std::uint8_t angle_unit, double k) {
 }
 
 // The arctangent forms below are the calculator's long-standing way to the
-// inverse sine and cosine and their results are kept where they are accurate.
-// Near +-1 the 1 - R*R in them cancels away digits (a thousandth of the way to
-// 1 already costs the 15th), so from there on the library's inverses are used.
+// inverse sine and cosine, and their results are kept where they are accurate.
+// Near +-1 the 1 - R*R in them cancels digits away (from about 0.98 on, the
+// inverse cosine misses its 15th digit), so there the library's inverses are used.
 constexpr double Arctangent_Form_Limit = 0.98;
 
 double Inverse_Sine(double R, double k) {
