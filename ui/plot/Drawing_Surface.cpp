@@ -29,6 +29,11 @@ double Drawing_Surface::Units_Per_Pixel_Y() const {
     return Units_Per_Inch / logicalDpiY();
 }
 
+double Drawing_Surface::Pixel_Ratio() const {
+    const double ratio = devicePixelRatioF();
+    return ratio > 0 ? ratio : 1;
+}
+
 double Drawing_Surface::Width() const {
     return width() * Units_Per_Pixel_X();
 }
@@ -56,8 +61,9 @@ void Drawing_Surface::Erase() {
 
 bool Drawing_Surface::To_Pixel(double x, double y, int &px, int &py) const {
     Fit_Picture();
-    const double fx = std::floor(x / Units_Per_Pixel_X());
-    const double fy = std::floor(y / Units_Per_Pixel_Y());
+    const double ratio = picture_.devicePixelRatio();
+    const double fx = std::floor(x / Units_Per_Pixel_X() * ratio);
+    const double fy = std::floor(y / Units_Per_Pixel_Y() * ratio);
     // the comparisons are false for NaN as well
     if (!(fx >= 0 && fx < picture_.width() && fy >= 0 && fy < picture_.height())) return false;
     px = int(fx);
@@ -91,9 +97,11 @@ bool Clip_Axis(double p, double d, double lo, double hi, double &t0, double &t1)
 } // namespace
 
 void Drawing_Surface::Line(double x1, double y1, double x2, double y2, std::uint32_t color) {
-    double ax = x1 / Units_Per_Pixel_X(), ay = y1 / Units_Per_Pixel_Y();
-    double bx = x2 / Units_Per_Pixel_X(), by = y2 / Units_Per_Pixel_Y();
     Fit_Picture();
+    const double ratio = picture_.devicePixelRatio();
+    // in the picture's own pixels, as a point is placed
+    double ax = x1 / Units_Per_Pixel_X() * ratio, ay = y1 / Units_Per_Pixel_Y() * ratio;
+    double bx = x2 / Units_Per_Pixel_X() * ratio, by = y2 / Units_Per_Pixel_Y() * ratio;
     if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
         return;
     // Clip to a frame one pixel wider than the picture: an end cut off this way
@@ -135,7 +143,25 @@ void Drawing_Surface::paintEvent(QPaintEvent *event) {
     repaint_pending_ = false;
     Fit_Picture();
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    if (drag_offset_.isNull() && picture_.devicePixelRatio() == 1) {
+        painter.drawImage(event->rect(), picture_, event->rect());
+    } else {
+        painter.setClipRect(event->rect());
+        if (!drag_offset_.isNull()) painter.fillRect(rect(), QColor(To_Rgb(Background)));
+        painter.drawImage(QPointF(drag_offset_), picture_);
+    }
+    // a keyboard user sees where the keys go; the frame is not part of the picture
+    if (hasFocus()) {
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Drawing_Surface::Set_Drag_Offset(QPoint offset) {
+    if (offset == drag_offset_) return;
+    drag_offset_ = offset;
+    update();
 }
 
 void Drawing_Surface::resizeEvent(QResizeEvent *event) {
@@ -144,13 +170,18 @@ void Drawing_Surface::resizeEvent(QResizeEvent *event) {
 }
 
 void Drawing_Surface::Fit_Picture() const {
-    // what is drawn stays at its place; new room is background
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (size == picture_.size()) return;
+    // what is drawn stays at its place; new room is background. On a move to a
+    // screen of another ratio the picture is scaled to the new ratio.
+    const double ratio = Pixel_Ratio();
+    const QSize logical = this->size().expandedTo(QSize(1, 1));
+    const QSize size(int(std::ceil(logical.width() * ratio)),
+                     int(std::ceil(logical.height() * ratio)));
+    if (size == picture_.size() && ratio == picture_.devicePixelRatio()) return;
     QImage grown(size, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(To_Rgb(Background));
     QPainter painter(&grown);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(QPointF(0, 0), picture_);
     painter.end();
     picture_ = std::move(grown);
 }

@@ -5,6 +5,9 @@
 // 96 dots per inch, from the screen's logical dots per inch); the origin is the
 // top-left corner, x grows to the right and y downwards. Colours are 24-bit
 // values with red in the lowest byte, green in the next and blue above it.
+// The picture is kept at the screen's device pixel ratio: on a screen scaled
+// to 200 % a point is one of the screen's own pixels, a quarter of a logical
+// one, while every coordinate keeps its meaning in units.
 
 #include <QImage>
 #include <QWidget>
@@ -29,7 +32,14 @@ class Drawing_Surface : public QWidget {
     // The colour of the pixel under a point, or -1 when the point is off the surface.
     std::int32_t Color_At(double x, double y) const;
     std::int32_t Point(double x, double y) const { return Color_At(x, y); }
+    // The picture in the screen's own pixels (its device pixel ratio is set).
     QImage Image() const;
+    double Pixel_Ratio() const;
+
+    // While the view is dragged the picture is shown moved by this many logical
+    // pixels, with background around it; the picture itself does not change.
+    void Set_Drag_Offset(QPoint offset);
+    QPoint Drag_Offset() const { return drag_offset_; }
 
     double Units_Per_Pixel_X() const;
     double Units_Per_Pixel_Y() const;
@@ -50,4 +60,5 @@ class Drawing_Surface : public QWidget {
 
     mutable QImage picture_;
     bool repaint_pending_ = false;
+    QPoint drag_offset_;
 };

@@ -94,6 +94,7 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(Reversion, &QPushButton::clicked, this, [this] { Reversion_Click(); });
 
     Form_Load();
+    Build_Explorer();
 
     // A width of 8820 units leaves the surface 5420 units wide, as at design size.
     const double upp_x = Picture1->Units_Per_Pixel_X(), upp_y = Picture1->Units_Per_Pixel_Y();
@@ -104,6 +105,7 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     resize(std::max(min_width, int(std::lround(8820 / upp_x))),
            std::max(min_height, int(std::lround(3950 / upp_y))));
     Form_Resize();
+    Place_Coordinate_Line();
 }
 
 void Func_Image::Build_Controls() {
@@ -277,6 +279,7 @@ void Func_Image::Form_Load() {
 void Func_Image::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    Place_Coordinate_Line();
 }
 
 bool Func_Image::Typed_Zoom_In_List() const {
@@ -286,6 +289,7 @@ bool Func_Image::Typed_Zoom_In_List() const {
 }
 
 bool Func_Image::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Picture1 && Picture1_Event(event)) return true;
     if (watched == X_Zoom || watched == X_Zoom->lineEdit()) {
         bool ends_typing = event->type() == QEvent::FocusOut;
         if (event->type() == QEvent::KeyPress) {
@@ -378,6 +382,7 @@ void Func_Image::Display_Click() {
     X_Scale = Plot_Numbers::Number_In(X_Zoom->currentText());
     Y_Scale = Plot_Numbers::Number_In(Y_Zoom->currentText());
     Step_Size = Plot_Numbers::Number_In(Density->currentText());
+    view_drawn_ = true;
     Draw_Image();
 }
 

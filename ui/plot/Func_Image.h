@@ -13,6 +13,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QAction;
 class QPushButton;
 class QRadioButton;
 class Drawing_Surface;
@@ -52,6 +54,12 @@ class Func_Image : public QWidget {
     QPushButton *CommandButton4; // right
     QLineEdit *Text2;
     QPushButton *Reversion;
+    // Beyond the design: the curve coordinates under the pointer, below the
+    // surface, and the surface's menu for its picture.
+    QLabel *Coordinate_Line;
+    QMenu *Picture_Menu;
+    QAction *Copy_Picture;
+    QAction *Save_Picture;
 
     // View state, for the window's lifetime.
     double X_Scale = 1;
@@ -80,6 +88,23 @@ class Func_Image : public QWidget {
 
     void Draw_Image();
 
+    // Exploring the plot with the pointer and the keys (Func_Image_Explore.cpp).
+    // Positions on the surface are in its units, as the drawing's.
+    static constexpr int Wheel_Notch = 120; // wheel units of one notch
+    // Moves the zooms notches items along their lists (negative: zoom out) and
+    // shifts the origin so that the curve point at (sx, sy) stays there.
+    void Zoom_Around(double sx, double sy, int notches, bool x_axis, bool y_axis);
+    void Picture1_Wheel(double sx, double sy, int delta, Qt::KeyboardModifiers modifiers);
+    // A drag by (dx, dy) units moves the origin by as much and redraws.
+    void Picture1_Drag(double dx, double dy);
+    // "x = … y = …" for a surface position, in explicit mode followed by
+    // "f(x) = …" or "f(x) 无定义"; never opens a box.
+    QString Coordinates_At(double sx, double sy);
+    void Picture1_Hover(double sx, double sy);
+    bool Picture1_KeyPress(int key, const QString &text);
+    void Copy_Picture_Click();
+    void Save_Picture_Click();
+
   protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,9 +117,20 @@ class Func_Image : public QWidget {
 
     bool Typed_Zoom_In_List() const;
 
+    void Build_Explorer();
+    void Place_Coordinate_Line();
+    bool Picture1_Event(QEvent *event);
+    double View_Scale(bool x_axis) const;
+    bool Curve_Value(double x, double &value) const;
+
     QButtonGroup *angle_group_;
     bool following_unit_ = false;
     // The combo box also reports a typed text that matches a list item as chosen
     // when typing ends (Return, leaving the box); such a report is not a choice.
     bool zoom_typed_ = false;
+    // Until the first drawing nothing is shown, and the zoom boxes stand for the view.
+    bool view_drawn_ = false;
+    int wheel_rest_ = 0; // wheel units short of a whole notch
+    bool dragging_ = false;
+    QPointF drag_start_; // logical pixels
 };
