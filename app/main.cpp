@@ -1,11 +1,13 @@
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
+#include "ui/platform/Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    Platform::Install_Translations();
     Platform::Install_Engine_Warnings();
     Scin_Cale window;
     window.show();

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-wqy-microhei xdg-utils)
+          fonts-wqy-microhei xdg-utils qt6-translations-l10n)
 if [ "${1:-}" = "--dev" ]; then
     packages+=(xvfb xauth imagemagick clang clang-format)
 fi

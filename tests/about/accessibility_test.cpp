@@ -43,7 +43,7 @@ TEST(Accessibility, EveryKeyAndTextBoxOfEveryWindowHasAName) {
     main_window.show();
     QTest::mouseClick(main_window.findChild<QAbstractButton *>("Stac_Butn_0"), Qt::LeftButton);
     for (QAction *command : {main_window.Solv_Equn, main_window.Funn_Image, main_window.Fora_Edit,
-                             main_window.Menu_Author})
+                             main_window.Menu_Author, main_window.Menu_Cale})
         command->trigger();
     QApplication::processEvents();
 
@@ -54,5 +54,5 @@ TEST(Accessibility, EveryKeyAndTextBoxOfEveryWindowHasAName) {
         const QStringList unnamed = Unnamed_Controls(window);
         EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join('\n').toStdString();
     }
-    EXPECT_GE(windows, 6); // main, statistics, solver, plotter, formula editor, about
+    EXPECT_GE(windows, 7); // main, statistics, solver, plotter, formula editor, about, help
 }

@@ -162,6 +162,7 @@ TEST(HelpText, NamesEveryKeyAndCommand) {
         "反函数|ʸ√x|³√x|sqr|e^x|10ˣ|Asn|Acs|Atn",
         "十六进制|八进制|二进制|双字|单字|字节|角度|弧度|梯度",
         "M1|RM1|算式历史记录|复制|粘贴|全部清除|Ctrl+C|Ctrl+V|Alt+Backspace",
+        "保存会话|打开会话|Ctrl+Shift+S|Ctrl+O|.qvx",
         "Sta|Ave|Sum|Dat|统计框|返回|清项|全清",
         "解一元方程|Ctrl+S|画函数图像|Ctrl+P|显示图像|保留图像|参数方程|极作标|复原",
         "公式编辑器|圆公式|计算公式|关于计算器|关于作者"};

@@ -60,8 +60,8 @@ TEST_F(Start_Up, ControlsCarryTheirCaptionsTipsAndFaceColours) {
         {"Word_Option_1", "单字", ""},
         {"Word_Option_2", "字节", ""},
         {"Inv_Check", "反函数", ""},
-        {"Clear_Butn_2", "清 除", ""},
-        {"Clear_Butn_1", "Backspace", "退格键"},
+        {"Clear_Butn_2", "清 除", "键盘：Esc"},
+        {"Clear_Butn_1", "Backspace", "退格键（键盘：Backspace）"},
         {"Digl_Butn_17", "∏", "圆周率"},
         {"Digl_Butn_19", "Exp", "科学计数法输入"},
         {"Digl_ProsButn_2", "dms", "度数转换"},
@@ -70,10 +70,10 @@ TEST_F(Start_Up, ControlsCarryTheirCaptionsTipsAndFaceColours) {
         {"Stac_Butn_4", "Dat", "增加数据"},
         {"Show_Memory_4", "RM5", ""},
         {"Save_Memory_0", "M1", ""},
-        {"Oper_Butn_28", "n!", ""},
+        {"Oper_Butn_28", "n!", "键盘：!"},
         {"Oper_Butn_20", "ʸ√x", ""},
         {"Oper_Butn_24", "10ˣ", ""},
-        {"Oper_Butn_30", "=", ""},
+        {"Oper_Butn_30", "=", "键盘：= 或 Enter"},
     };
     for (const auto &c : cases) {
         auto *control = Find<QAbstractButton>(c.name);
@@ -92,10 +92,13 @@ TEST_F(Start_Up, ControlsCarryTheirCaptionsTipsAndFaceColours) {
     const Colour_Case colours[] = {{"Digl_Butn_7", Qt::blue},        {"Digl_Butn_17", Qt::blue},
                                    {"Digl_ProsButn_0", Qt::magenta}, {"Stac_Butn_2", Qt::magenta},
                                    {"Oper_Butn_17", Qt::red},        {"Oper_Butn_30", Qt::red}};
+    // the hue stays; the shade depends on the colour scheme
     for (const auto &c : colours)
-        EXPECT_EQ(
-            Find<QPushButton>(c.name)->palette().color(QPalette::Active, QPalette::ButtonText),
-            c.colour)
+        EXPECT_EQ(Find<QPushButton>(c.name)
+                      ->palette()
+                      .color(QPalette::Active, QPalette::ButtonText)
+                      .hsvHue(),
+                  c.colour.hsvHue())
             << c.name;
 }
 

@@ -1,15 +1,19 @@
 // The advanced and help menus: every command opens its window once, brings it
-// forward on a second use and starts afresh after a close; the help text goes
-// to the viewer whole.
+// forward on a second use and starts afresh after a close; the help text opens
+// in a window of its own.
 
 #include "tests/main/Window_Driver.h"
 #include "ui/about/Author.h"
+#include "ui/about/Help_Window.h"
 #include "ui/formula/Formula_Edit.h"
 #include "ui/plot/Func_Image.h"
 #include "ui/solver/Solv_Equn_Form.h"
 
 #include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -83,23 +87,32 @@ TEST_F(Menus, PlotterSwitchesTheWholeProgramToRadians) {
     EXPECT_TRUE(Find<QRadioButton>("Angle_Option_1")->isChecked());
 }
 
-TEST_F(Menus, HelpGoesToTheViewerWholeOrWarnsOnce) {
-    QStringList programs, arguments;
-    auto previous =
-        Platform::Set_Process_Starter([&](const QString &program, const QStringList &args) {
-            programs << program;
-            arguments = args;
-            return true;
-        });
+TEST_F(Menus, HelpOpensOneWindowWithTheFileOrWarnsOnce) {
     window->Menu_Cale->trigger();
-    ASSERT_EQ(programs.size(), 1);
-    EXPECT_EQ(arguments, QStringList{QApplication::applicationDirPath() + "/Help.Txt"});
+    QApplication::processEvents();
+    const auto opened = Open_Windows<Help_Window>();
+    ASSERT_EQ(opened.size(), 1);
+    QFile file(QApplication::applicationDirPath() + "/Help.Txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(opened.front()->Help_Text->toPlainText(), QString::fromUtf8(file.readAll()));
+    EXPECT_TRUE(opened.front()->Help_Text->isReadOnly());
+    window->Menu_Cale->trigger();
+    EXPECT_EQ(Open_Windows<Help_Window>(), opened);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+    opened.front()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    Platform::Set_Process_Starter([](const QString &, const QStringList &) { return false; });
-    window->Menu_Cale->trigger();
-    EXPECT_EQ(Platform::Recorded_Warnings(),
-              QStringList{QStringLiteral("帮助文件没有找到,或系统记事本没有安装。   ")});
-    EXPECT_EQ(Platform::Recorded_Captions(), QStringList{QStringLiteral("Quorvex")});
-    Platform::Set_Process_Starter(previous);
+    // no file, or one that cannot be read: the message, once, and no window
+    QTemporaryDir folder;
+    for (const QString &path : {folder.filePath("Help.Txt"), folder.path()}) {
+        Platform::Clear_Recording();
+        Help_Window::Set_Help_File(path);
+        window->Menu_Cale->trigger();
+        EXPECT_EQ(Platform::Recorded_Warnings(),
+                  QStringList{QStringLiteral("帮助文件没有找到,或系统记事本没有安装。   ")})
+            << path.toStdString();
+        EXPECT_EQ(Platform::Recorded_Captions(), QStringList{QStringLiteral("Quorvex")});
+        EXPECT_TRUE(Open_Windows<Help_Window>().isEmpty());
+    }
+    Help_Window::Set_Help_File(QString());
 }

@@ -1,6 +1,7 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "ui/main/Scin_Cale_Colours.h"
 #include "ui/main/StatBox.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Platform.h"
@@ -31,14 +32,6 @@ const QColor Operator_Colour(Qt::red);
 
 QString Indexed_Name(const char *name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-// Face-text colour for the enabled key only; a disabled key keeps the style's grey.
-void Set_Face_Colour(QPushButton *key, const QColor &colour) {
-    QPalette palette = key->palette();
-    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
-    key->setPalette(palette);
 }
 
 QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
@@ -76,6 +69,7 @@ Scin_Cale::Scin_Cale() {
     Form_Load();
     // typing works from the start, as after any key
     Focus_Equals();
+    Build_Keyboard_And_Screen();
 }
 
 Scin_Cale::~Scin_Cale() {
@@ -95,6 +89,7 @@ void Scin_Cale::Build_Controls() {
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Key_Pad"));
     setCentralWidget(central);
+    auto *face_colours = new Key_Colours::Keeper(this);
 
     Expression = new QLineEdit(central);
     Expression->setObjectName(QStringLiteral("Expression"));
@@ -158,14 +153,14 @@ void Scin_Cale::Build_Controls() {
     Digl_Butn[18] = Make_Key(central, QStringLiteral("e"), Indexed_Name("Digl_Butn", 18));
     Digl_Butn[19] = Make_Key(central, QStringLiteral("Exp"), Indexed_Name("Digl_Butn", 19),
                              QStringLiteral("科学计数法输入"));
-    for (auto *key : Digl_Butn) Set_Face_Colour(key, Digit_Colour);
+    for (auto *key : Digl_Butn) face_colours->Add(key, Digit_Colour);
 
     Digl_ProsButn[0] = Make_Key(central, QStringLiteral("+/-"), Indexed_Name("Digl_ProsButn", 0));
     Digl_ProsButn[1] = Make_Key(central, QStringLiteral("F-E"), Indexed_Name("Digl_ProsButn", 1));
     Digl_ProsButn[2] = Make_Key(central, QStringLiteral("dms"), Indexed_Name("Digl_ProsButn", 2),
                                 QStringLiteral("度数转换"));
     Digl_ProsButn[3] = Make_Key(central, QStringLiteral("1/x"), Indexed_Name("Digl_ProsButn", 3));
-    for (auto *key : Digl_ProsButn) Set_Face_Colour(key, Process_Colour);
+    for (auto *key : Digl_ProsButn) face_colours->Add(key, Process_Colour);
 
     const char *operator_faces[31] = {"(",   ")",   "+",   "-",   "*",   "/",   "Int", "Mod",
                                       "And", "Xor", "Or",  "Not", "x^y", "x^3", "x^2", "ln",
@@ -175,7 +170,7 @@ void Scin_Cale::Build_Controls() {
         Oper_Butn[i] =
             Make_Key(central, QString::fromUtf8(operator_faces[i]), Indexed_Name("Oper_Butn", i),
                      i == 29 ? QStringLiteral("绝对值") : QString());
-        Set_Face_Colour(Oper_Butn[i], Operator_Colour);
+        face_colours->Add(Oper_Butn[i], Operator_Colour);
     }
     // the root and power faces are symbols a screen reader cannot say
     Oper_Butn[20]->setAccessibleName(QStringLiteral("y次方根"));
@@ -209,7 +204,7 @@ void Scin_Cale::Build_Controls() {
     for (int i = 0; i < 5; ++i) {
         Stac_Butn[i] = Make_Key(central, QString::fromUtf8(stat_faces[i]),
                                 Indexed_Name("Stac_Butn", i), QString::fromUtf8(stat_tips[i]));
-        Set_Face_Colour(Stac_Butn[i], Process_Colour);
+        face_colours->Add(Stac_Butn[i], Process_Colour);
     }
 }
 
@@ -330,6 +325,11 @@ void Scin_Cale::Build_Menus() {
     Menu_Past = make_action(edit, "粘贴", "Menu_Past", QKeySequence(Qt::CTRL | Qt::Key_V));
     Menu_Clear =
         make_action(edit, "全部清除", "Menu_Clear", QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    edit->addSeparator();
+    Menu_Save_Session = make_action(edit, "保存会话…", "Menu_Save_Session",
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Menu_Open_Session =
+        make_action(edit, "打开会话…", "Menu_Open_Session", QKeySequence(Qt::CTRL | Qt::Key_O));
 
     gaoji = menuBar()->addMenu(QStringLiteral("高级功能"));
     gaoji->setObjectName(QStringLiteral("gaoji"));
@@ -386,6 +386,8 @@ void Scin_Cale::Connect_Handlers() {
     connect(Menu_Copy, &QAction::triggered, this, [this] { Menu_Copy_Click(); });
     connect(Menu_Past, &QAction::triggered, this, [this] { Menu_Past_Click(); });
     connect(Menu_Clear, &QAction::triggered, this, [this] { Menu_Clear_Click(); });
+    connect(Menu_Save_Session, &QAction::triggered, this, &Scin_Cale::Menu_Save_Session_Click);
+    connect(Menu_Open_Session, &QAction::triggered, this, &Scin_Cale::Menu_Open_Session_Click);
     connect(Solv_Equn, &QAction::triggered, this, &Scin_Cale::Solv_Equn_Click);
     connect(Funn_Image, &QAction::triggered, this, &Scin_Cale::Funn_Image_Click);
     connect(Fora_Edit, &QAction::triggered, this, &Scin_Cale::Fora_Edit_Click);
@@ -438,6 +440,18 @@ bool Scin_Cale::eventFilter(QObject *watched, QEvent *event) {
     auto *key_event = static_cast<QKeyEvent *>(event);
     // Tab moves between controls; it is no typed character
     if (key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab) return false;
+    // Return, Enter, Backspace and Escape stand for keys of the pad; not every
+    // desktop sends a character with them
+    const QChar named = key_event->key() == Qt::Key_Return || key_event->key() == Qt::Key_Enter
+                            ? QChar(u'\r')
+                        : key_event->key() == Qt::Key_Backspace ? QChar(u'\b')
+                        : key_event->key() == Qt::Key_Escape    ? QChar(u'\x1b')
+                                                                : QChar();
+    if (!named.isNull()) {
+        if (event->type() == QEvent::KeyPress)
+            Oper_Butn_KeyPress(int(key - Oper_Butn.begin()), named);
+        return true;
+    }
     // a typed blank is a character like any other: it must not press the focused key
     const bool blank = key_event->key() == Qt::Key_Space || key_event->key() == Qt::Key_Select;
     if (event->type() == QEvent::KeyRelease || key_event->text().isEmpty()) return blank;

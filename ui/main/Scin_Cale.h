@@ -24,6 +24,10 @@ class Solv_Equn_Form;
 class Func_Image;
 class Formula_Edit;
 class Author;
+class Help_Window;
+namespace Session_Format {
+struct Session_State;
+}
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -89,6 +93,13 @@ class Scin_Cale : public QMainWindow {
     void Menu_Cale_Click();
     void Menu_Author_Click();
 
+    // Session files: what the window keeps, saved and opened on request
+    void Menu_Save_Session_Click();
+    void Menu_Open_Session_Click();
+    Session_Format::Session_State Session() const;
+    // Replaces the whole state at once, as if the user had reached it by hand.
+    void Apply_Session(const Session_Format::Session_State &state);
+
     // Controls
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
@@ -120,16 +131,20 @@ class Scin_Cale : public QMainWindow {
     QAction *Fora_Edit = nullptr;
     QAction *Menu_Cale = nullptr;
     QAction *Menu_Author = nullptr;
+    QAction *Menu_Save_Session = nullptr;
+    QAction *Menu_Open_Session = nullptr;
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void Build_Controls();
     void Build_Layout();
     void Build_Menus();
     void Connect_Handlers();
+    void Build_Keyboard_And_Screen();
 
     void Evaluate();
     void Append_History_Line(const QString &line);
@@ -156,7 +171,9 @@ class Scin_Cale : public QMainWindow {
     QPointer<Func_Image> plotter_;
     QPointer<Formula_Edit> formula_editor_;
     QPointer<Author> author_;
+    QPointer<Help_Window> help_;
     void Close_Other_Windows();
     bool in_entry_check_ = false;
+    QString session_path_; // the session file last saved or opened
     Handler_Counts handler_runs_;
 };

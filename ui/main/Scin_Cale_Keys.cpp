@@ -104,11 +104,15 @@ void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
     QPushButton *key = nullptr;
     int digit_index = -1;
     int operator_index = -1;
+    int clear_index = -1;
     const char16_t c = character.unicode();
+    const bool hex_letter = (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     if (c == u'.') {
         digit_index = 16;
     } else if (c >= u'0' && c <= u'9') {
         digit_index = c - u'0';
+    } else if (hex_letter && CalcModule::Number_Base == 16) {
+        digit_index = 10 + ((c | 0x20) - u'a');
     } else {
         switch (c) {
         case u'(':
@@ -130,7 +134,20 @@ void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
             operator_index = 5;
             break;
         case u'=':
+        case u'\r': // Return and the keypad's Enter
             operator_index = 30;
+            break;
+        case u'^':
+            operator_index = 12;
+            break;
+        case u'!':
+            operator_index = 28;
+            break;
+        case u'\b': // Backspace
+            clear_index = 1;
+            break;
+        case u'\x1b': // Escape
+            clear_index = 2;
             break;
         default:
             break;
@@ -138,12 +155,15 @@ void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
     }
     if (digit_index >= 0) key = Digl_Butn[digit_index];
     if (operator_index >= 0) key = Oper_Butn[operator_index];
+    if (clear_index >= 0) key = Clear_Butn[clear_index];
     // a key the current base has switched off cannot be typed either
     if (key && key->isEnabled()) {
         if (digit_index >= 0)
             Digl_Butn_Click(digit_index);
-        else
+        else if (operator_index >= 0)
             Oper_Butn_Click(operator_index);
+        else
+            Clear_Butn_Click(clear_index);
     }
     Platform::Beep();
 }

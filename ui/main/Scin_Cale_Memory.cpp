@@ -9,6 +9,7 @@
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
 #include "ui/platform/Platform.h"
+#include "ui/platform/Screen_Fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ void Scin_Cale::Stac_Butn_Click(int index) {
         if (!stat_box_) {
             stat_box_ = new StatBox;
             stat_box_->setAttribute(Qt::WA_DeleteOnClose);
+            Platform::Fit_Window(stat_box_, this);
             connect(stat_box_, &StatBox::Unloaded, this, [this] {
                 Stac_Butn[0]->setEnabled(true);
                 for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(false);

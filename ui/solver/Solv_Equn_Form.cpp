@@ -5,6 +5,7 @@
 #include "ui/platform/Controls.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
+#include "ui/platform/Screen_Fit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -107,6 +108,12 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
         Make_Box(QStringLiteral("Error_Box"), QStringLiteral("误差"), Error_Caption, Frame3);
     Text1 = Make_Box(QStringLiteral("Text1"), QStringLiteral("x的估计值"), QString(), Frame3);
     Text1->setVisible(false);
+    // the result boxes show their longest texts whole, also at the smallest size
+    const QString longest_number = QStringLiteral("-8.88888888888888E-308");
+    Platform::Fit_Box_To_Texts(X_Result, {Result_Caption + No_Solution_Text, Expression_Error_Text,
+                                          Bounds_Error_Text, Precision_Error_Text,
+                                          Max_Error_Error_Text, Result_Caption + longest_number});
+    Platform::Fit_Box_To_Texts(Error_Box, {Error_Caption + longest_number});
 
     auto *grid = new QGridLayout(Frame3);
     grid->addWidget(Make_Label(QStringLiteral("原方程："), Frame3), 0, 0);
