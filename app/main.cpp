@@ -1,3 +1,4 @@
+#include "app/Identity.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Translations.h"
@@ -7,6 +8,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    Identity::Set_Application_Identity();
     Platform::Install_Translations();
     Platform::Install_Engine_Warnings();
     Scin_Cale window;

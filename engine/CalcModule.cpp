@@ -1,9 +1,12 @@
 #include "engine/CalcModule.h"
 
+#include "engine/Known_Values.h"
 #include "engine/NumberText.h"
 #include "engine/stack.h"
 
+#include <limits>
 #include <stdexcept>
+#include <vector>
 
 namespace CalcModule {
 
@@ -19,6 +22,31 @@ Warning_Handler warning_handler;
 
 // State of the running evaluation.
 stack Operator_Stack, Operand_Stack;
+const std::string No_Operand; // the left operand of a function
+// What each operand on the stack reads as in decimal where the engine wrote
+// its text itself (NaN elsewhere), by slot like the stack: the next operator
+// need not read it again.
+std::vector<double> Operand_Values;
+
+// A push onto the operand stack whose text the caller writes into the slot
+// returned; Set_Top_Value then records what it reads as.
+std::string &Push_Operand_Slot() {
+    std::string &slot = Operand_Stack.Push_Slot();
+    const auto index = static_cast<std::size_t>(Operand_Stack.pointer);
+    if (Operand_Values.size() <= index) Operand_Values.resize(index + 1);
+    return slot;
+}
+
+void Set_Top_Value(double value) {
+    Operand_Values[static_cast<std::size_t>(Operand_Stack.pointer)] = value;
+}
+
+double Top_Operand_Value() {
+    const auto slot = static_cast<std::size_t>(Operand_Stack.pointer);
+    return Operand_Stack.pointer > 0 && slot < Operand_Values.size()
+               ? Operand_Values[slot]
+               : std::numeric_limits<double>::quiet_NaN();
+}
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
 // A three-character name as one number, so that names can be switched on.
@@ -28,8 +56,36 @@ constexpr std::uint32_t Name3(std::string_view name) {
            static_cast<unsigned char>(name[2]);
 }
 
+// What each character can be, for the clean-up and the readers.
+enum Char_Kind : std::uint8_t {
+    Operator_Char = 1, // an operator on its own
+    Number_Char = 2,   // a number character in every base
+    Hex_Char = 4,      // a number character while the program-wide base is 16
+    Lower_Char = 8,
+};
+
+constexpr std::array<std::uint8_t, 256> Char_Kinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (char c : std::string_view("=)+-*/^!("))
+        kinds[static_cast<unsigned char>(c)] = Operator_Char;
+    for (char c : std::string_view("0123456789.e"))
+        kinds[static_cast<unsigned char>(c)] = Number_Char;
+    for (char c = 'A'; c <= 'F'; ++c) kinds[static_cast<unsigned char>(c)] = Hex_Char;
+    for (char c = 'a'; c <= 'z'; ++c) kinds[static_cast<unsigned char>(c)] |= Lower_Char;
+    return kinds;
+}();
+
+std::uint8_t Kind(char c) {
+    return Char_Kinds[static_cast<unsigned char>(c)];
+}
+
 bool Is_Lower(char c) {
-    return c >= 'a' && c <= 'z';
+    return (Kind(c) & Lower_Char) != 0;
+}
+
+bool Is_Number_Char(char c) {
+    const std::uint8_t kind = Kind(c);
+    return (kind & Number_Char) != 0 || ((kind & Hex_Char) != 0 && Number_Base == 16);
 }
 
 std::int16_t Digit_Code(char c) {
@@ -45,7 +101,7 @@ std::int16_t Digit_Code(char c) {
 // past the end is an error, as for an empty text.
 bool Number_Char_At(std::string_view text, std::size_t pos) {
     if (pos >= text.size()) throw std::invalid_argument("number test on an empty text");
-    return Digit_Code(text[pos]) != 0;
+    return Is_Number_Char(text[pos]);
 }
 
 // Length (1 to 3) of the operator at the front of the text, 0 if none.
@@ -56,27 +112,32 @@ std::size_t Operator_Length_At(std::string_view text, std::size_t pos) {
     return 0;
 }
 
-std::string Read_Operand_At(std::string_view text, std::size_t &pos) {
-    std::string result;
+// The operand at the front of the rest of the text into `operand` ("" if
+// none); returns what it reads as in decimal where that is known (a letter's
+// value), else NaN.
+double Read_Operand_At(std::string_view text, std::size_t &pos, std::string &operand) {
+    // every character taken follows the one before, so the operand is one piece of the text
+    const std::size_t start = pos;
     for (;;) {
-        if (pos < text.size() && text[pos] == '-') result += text[pos++];
-        while (Number_Char_At(text, pos)) result += text[pos++];
-        if (result.empty() || result.back() != 'e') break;
+        if (pos < text.size() && text[pos] == '-') ++pos;
+        while (Number_Char_At(text, pos)) ++pos;
+        if (pos == start || text[pos - 1] != 'e') break;
         // an exponent: the character after "e" belongs to the number, whatever it is
         if (pos < text.size()) {
-            result += text[pos++];
             // a character beyond ASCII is taken whole
-            if (static_cast<unsigned char>(result.back()) >= 0xC0)
+            if (static_cast<unsigned char>(text[pos++]) >= 0xC0)
                 while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
-                    result += text[pos++];
+                    ++pos;
         }
     }
-    if (result.empty() && Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 &&
-        Is_Lower(text[pos])) {
-        result = Standard_Number_Text(Variable_Values[text[pos] - 'a']);
-        ++pos;
+    if (pos != start) {
+        operand.assign(text.substr(start, pos - start));
+    } else if (Calc_Mode == 1 && Operator_Length_At(text, pos) == 0 && Is_Lower(text[pos])) {
+        return Standard_Number_Text(Variable_Values[text[pos++] - 'a'], operand);
+    } else {
+        operand.clear();
     }
-    return result;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 std::string_view Read_Operator_At(std::string_view text, std::size_t &pos) {
@@ -159,36 +220,38 @@ std::int16_t Is_Lower_Letter(std::string_view text) {
 
 std::string Filter_Expression(std::string &expression, std::uint8_t mode) {
     Calc_Mode = mode;
-    // First pass: operators of one character, number characters, lowercase letters.
-    std::string kept;
-    kept.reserve(expression.size());
-    for (char c : expression)
-        if (Operator_Priority(std::string_view(&c, 1)) != 0 || Digit_Code(c) != 0 || Is_Lower(c))
-            kept += c;
-    expression.clear(); // the text passed in is consumed
+    // First pass: operators of one character, number characters, lowercase
+    // letters. Done in place: the text passed in is consumed anyway.
+    std::size_t kept = 0;
+    for (const char c : expression)
+        if ((Kind(c) & (Operator_Char | Lower_Char)) != 0 || Is_Number_Char(c))
+            expression[kept++] = c;
+    const std::string_view text(expression.data(), kept);
 
     // Second pass: keep numbers (and letters in mode 1) and whole operator names.
-    std::string output;
-    output.reserve(kept.size());
-    std::size_t pos = 0;
-    while (pos < kept.size()) {
-        const char c = kept[pos];
-        if (Digit_Code(c) != 0 || (mode == 1 && Is_Lower(c))) {
-            output += c;
+    std::string output(kept, '\0'); // never longer than the first pass left it
+    std::size_t length = 0, pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (Is_Number_Char(c) || (mode == 1 && Is_Lower(c))) {
+            output[length++] = c;
             ++pos;
             continue;
         }
-        const std::size_t n = Operator_Length_At(kept, pos);
-        if (n != 0) output.append(kept, pos, n);
+        const std::size_t n = Operator_Length_At(text, pos);
+        for (std::size_t i = 0; i < n; ++i) output[length++] = text[pos + i];
         pos += n != 0 ? n : 1;
     }
+    output.resize(length);
+    expression.clear();
     return output;
 }
 
 std::string Read_Operand(std::string &expression) {
     std::size_t pos = 0;
     try {
-        std::string result = Read_Operand_At(expression, pos);
+        std::string result;
+        Read_Operand_At(expression, pos, result);
         expression.erase(0, pos);
         return result;
     } catch (...) {
@@ -204,8 +267,10 @@ std::string Read_Operator(std::string &expression) {
     return token;
 }
 
-std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
-    const std::int16_t a = Operator_Priority(top), b = Operator_Priority(incoming);
+namespace {
+
+// Compare_Priority on the two priority codes.
+std::int16_t Compare_Codes(std::int16_t a, std::int16_t b) {
     if ((a == 5 || a == 7 || a == 9) && b != 0 && b <= a) return 2;
     if (a == 13) return b != 0 && b <= 13 ? 1 : 0;
     if (a == 11) return b != 0 && b < 11 ? 1 : 0;
@@ -213,29 +278,48 @@ std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
     return 0;
 }
 
-std::int16_t Reduce_Stacks(const std::string &incoming) {
-    // Applies the top operator while the incoming one does not bind tighter;
-    // a loop rather than one call per operator, so long runs cannot exhaust the stack.
+// Applies the top operator while the incoming one does not bind tighter;
+// a loop rather than one call per operator, so long runs cannot exhaust the stack.
+std::int16_t Reduce(std::string_view incoming) {
+    const std::int16_t incoming_priority = Operator_Priority(incoming);
     for (;;) {
         const Stack_Value *top = Operator_Stack.Top();
         if (Operator_Stack.pointer == 0 || Operand_Stack.pointer == 0 || !top || !*top) return 0;
-        const std::int16_t code = Compare_Priority(**top, incoming);
+        const std::int16_t code = Compare_Codes(Operator_Priority(**top), incoming_priority);
         if (code == 0) return 0;
         if (code == 3) {
-            Operator_Stack.Pop();
+            Operator_Stack.Pop_In_Place();
             return 3;
         }
         try {
-            std::string right = As_Text(Operand_Stack.Pop());
-            std::string left = code == 2 ? As_Text(Operand_Stack.Pop()) : std::string();
-            Operand_Stack.Push(
-                Apply_Operator(left, right, **top, Calc_Base, Calc_Word_Length, Calc_Angle_Unit));
-            Operator_Stack.Pop();
+            // the operands are read where they lie: their slots are not cleared
+            const double right_value = Top_Operand_Value();
+            const std::string &right = As_Text(Operand_Stack.Pop_In_Place());
+            const double left_value =
+                code == 2 ? Top_Operand_Value() : std::numeric_limits<double>::quiet_NaN();
+            const std::string &left =
+                code == 2 ? As_Text(Operand_Stack.Pop_In_Place()) : No_Operand;
+            // the result goes straight into the slot the operands leave free (the
+            // operands are read before it is written); no slot moves meanwhile
+            std::string &result = Push_Operand_Slot();
+            Set_Top_Value(Apply_Operator(left, left_value, right, right_value, **top, Calc_Base,
+                                         Calc_Word_Length, Calc_Angle_Unit, result));
+            Operator_Stack.Pop_In_Place();
         } catch (...) {
             Show_Warning(Invalid_Data_Message);
             return 0;
         }
     }
+}
+
+} // namespace
+
+std::int16_t Compare_Priority(std::string_view top, std::string_view incoming) {
+    return Compare_Codes(Operator_Priority(top), Operator_Priority(incoming));
+}
+
+std::int16_t Reduce_Stacks(const std::string &incoming) {
+    return Reduce(incoming);
 }
 
 std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
@@ -253,18 +337,21 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     try {
         std::uint8_t failures = 0; // reads in a row that took nothing
         while (pos < text.size() && failures < 4) {
-            std::string operand = Read_Operand_At(text, pos);
+            // read straight into the next slot, taken back when nothing was read
+            std::string &operand = Push_Operand_Slot();
+            const double value = Read_Operand_At(text, pos, operand);
             if (!operand.empty()) {
-                Operand_Stack.Push(std::move(operand));
+                Set_Top_Value(value);
                 failures = 0;
             } else {
+                Operand_Stack.Pop_In_Place();
                 ++failures;
             }
             for (;;) {
-                const std::string token(Read_Operator_At(text, pos));
+                const std::string_view token = Read_Operator_At(text, pos);
                 if (!token.empty()) {
                     failures = 0;
-                    if (Reduce_Stacks(token) != 3) Operator_Stack.Push(token);
+                    if (Reduce(token) != 3) Operator_Stack.Push_Copy(token);
                 } else {
                     ++failures;
                 }
@@ -281,7 +368,7 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         return std::string();
     }
     if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
-    return As_Text(Operand_Stack.Pop());
+    return Operand_Stack.Pop_Text(); // moved out: its slot is written anew before it is read
 }
 
 } // namespace CalcModule

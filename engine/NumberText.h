@@ -2,6 +2,8 @@
 // Conversions between numbers and texts shared by every part of the program.
 // All of them are exact and locale-free (std::to_chars / std::from_chars).
 
+#include "rounding/Rounding.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,8 +32,8 @@ std::string Fixed_Display_Text(double value);
 std::string Sci_Display_Text(double value);
 
 // Nearest integer, halves to even; throws std::overflow_error out of range.
-std::int32_t Round_To_Int32(double value);
-std::int16_t Round_To_Int16(double value);
+using Rounding::Round_To_Int16;
+using Rounding::Round_To_Int32;
 
 // Hexadecimal and octal digit texts of a 32-bit integer: upper case, no
 // prefix, no leading zeros; a negative value as its 32-bit two's complement

@@ -1,9 +1,11 @@
 #include "engine/CalcModule.h"
+#include "engine/Known_Values.h"
 #include "engine/NumberText.h"
 #include "radix/RadixModule.h"
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 #include <stdexcept>
 #include <string_view>
@@ -78,8 +80,9 @@ double Inverse_Cosine(double R, double k) {
     return std::acos(R) / k;
 }
 
-// An operand text read in the evaluation's base.
-double Read_Value(const std::string &text, std::uint8_t base) {
+// An operand text read in the evaluation's base; `known` is what it reads as
+// in decimal when that is known already (NaN if not).
+double Read_Value(const std::string &text, double known, std::uint8_t base) {
     switch (base) {
     case 16: {
         std::int32_t value;
@@ -96,7 +99,7 @@ double Read_Value(const std::string &text, std::uint8_t base) {
         return Checked(negative ? -value : value);
     }
     default:
-        return Leading_Number_Value(text);
+        return std::isnan(known) ? Leading_Number_Value(text) : known;
     }
 }
 
@@ -115,12 +118,16 @@ double Wrap(double r, std::uint8_t word_length) {
     return wrapped;
 }
 
-std::string Write_Value(double r, std::uint8_t base) {
+// Writes r in the base; returns what the text reads as in decimal (NaN if not known).
+double Write_Value(double r, std::uint8_t base, std::string &out) {
+    constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
     switch (base) {
     case 16:
-        return Hex_Text(Round_To_Int32(r));
+        out = Hex_Text(Round_To_Int32(r));
+        return Unknown;
     case 8:
-        return Oct_Text(Round_To_Int32(r));
+        out = Oct_Text(Round_To_Int32(r));
+        return Unknown;
     case 2: {
         std::string digits;
         if (r < 0) {
@@ -129,10 +136,11 @@ std::string Write_Value(double r, std::uint8_t base) {
             double x = Leading_Number_Value(Standard_Number_Text(r));
             digits = RadixModule::Dec_To_Bin(x);
         }
-        return digits.empty() ? "0" : digits; // a negative value that rounds to 0
+        out = digits.empty() ? "0" : digits; // a negative value that rounds to 0
+        return Unknown;
     }
     default:
-        return Standard_Number_Text(r);
+        return Standard_Number_Text(r, out);
     }
 }
 
@@ -150,10 +158,19 @@ double Factorial(double x) {
 
 std::string Apply_Operator(const std::string &left, const std::string &right, const std::string &op,
                            std::uint8_t base, std::uint8_t word_length, std::uint8_t angle_unit) {
+    constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
+    std::string result;
+    Apply_Operator(left, Unknown, right, Unknown, op, base, word_length, angle_unit, result);
+    return result;
+}
+
+double Apply_Operator(const std::string &left, double left_value, const std::string &right,
+                      double right_value, const std::string &op, std::uint8_t base,
+                      std::uint8_t word_length, std::uint8_t angle_unit, std::string &result) {
     try {
         const double k = Angle_Factor(angle_unit);
-        const double L = left.empty() ? 0.0 : Read_Value(left, base);
-        const double R = Read_Value(right, base);
+        const double L = left.empty() ? 0.0 : Read_Value(left, left_value, base);
+        const double R = Read_Value(right, right_value, base);
 
         double r = 0;
         bool function_result = false;
@@ -234,14 +251,16 @@ std::string Apply_Operator(const std::string &left, const std::string &right, co
         r = Checked(r);
 
         if (function_result) {
-            std::string text = Function_Result_Text(r);
-            if (base == 10 && word_length == 32) return text;
-            r = Leading_Number_Value(text); // later steps read the text back
+            const double text_value = Function_Result_Text(r, result);
+            if (base == 10 && word_length == 32) return text_value;
+            // later steps read the text back
+            r = std::isnan(text_value) ? Leading_Number_Value(result) : text_value;
         }
-        return Write_Value(Wrap(r, word_length), base);
+        return Write_Value(Wrap(r, word_length), base, result);
     } catch (...) {
         Show_Warning(Range_Message);
-        return std::string();
+        result.clear();
+        return std::numeric_limits<double>::quiet_NaN();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "radix/RadixModule.h"
 
-#include "engine/NumberText.h"
+#include "rounding/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +73,7 @@ void Check_Finite(double value) {
 std::string Dec_To_Bin(double &x) {
     std::string reversed;
     while (x > 0) {
-        const std::int32_t whole = CalcModule::Round_To_Int32(x);
+        const std::int32_t whole = Rounding::Round_To_Int32(x);
         reversed += static_cast<char>('0' + whole % 2);
         x = whole / 2; // toward zero
     }
