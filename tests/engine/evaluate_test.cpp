@@ -1,6 +1,5 @@
 #include "tests/engine/Recorder.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,18 +134,15 @@ TEST(Evaluate, DeepNestingDoesNotExhaustTheStack) {
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST(Evaluate, MegabyteExpressionIsFast) {
+// Its speed is measured in bench/ (Engine_Megabyte); here only the result.
+TEST(Evaluate, MegabyteExpressionEvaluates) {
     Warning_Recorder recorder;
     std::string text;
     text.reserve(1 << 20);
     while (text.size() < (1u << 20)) text += "1+2*3-4/2+";
     text += "0=";
-    const auto start = std::chrono::steady_clock::now();
     std::string copy = text;
     std::string cleaned = CalcModule::Filter_Expression(copy, 0);
     const std::string result = CalcModule::Evaluate_Expression(cleaned, 10, 32, 0, 0);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(result, std::to_string((text.size() - 2) / 10 * 5));
-    EXPECT_LT(seconds, 1.0);
 }

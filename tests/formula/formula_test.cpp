@@ -168,3 +168,49 @@ TEST_F(FormulaTest, EvaluatesInTheMainWindowsModes) {
 }
 
 } // namespace
+
+namespace {
+
+QString Sum_Of_Ones(int ones) {
+    QString text = QStringLiteral("1");
+    for (int i = 1; i < ones; ++i) text += QStringLiteral("+1");
+    return text;
+}
+
+TEST_F(FormulaTest, LongFormulasAreComputedWhole) {
+    // 40,001 characters: past the 32,767 a text box keeps by default
+    const QString formula = Sum_Of_Ones(20001);
+    ASSERT_EQ(formula.size(), 40001);
+    Control<QLineEdit>(QStringLiteral("Input_Formula"))->setText(formula);
+    EXPECT_EQ(Compute(), "20001");
+    // and the letters' values take any length too
+    Choose_Letter(0, 'a');
+    Value_Box(0)->setText(QString(40000, QLatin1Char('0')) + QStringLiteral("7"));
+    EXPECT_EQ(Value_Of('a'), 7);
+    EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+}
+
+TEST_F(FormulaTest, ANumberBeyondTheRangeGetsTheRangeMessage) {
+    struct Case {
+        const char *formula, *result;
+        int messages;
+    };
+    const Case cases[] = {
+        {"1e999", "", 1},   // alone, as inside an expression
+        {"1e999+1", "", 1}, // reported by the engine itself
+        {"-1e999", "", 1},
+        {"1e308", "1e308", 0}, // in range: as written
+    };
+    for (const Case &c : cases) {
+        Platform::Clear_Recording();
+        EXPECT_EQ(Compute(c.formula), c.result) << c.formula;
+        EXPECT_EQ(Platform::Recorded_Warnings().size(), c.messages) << c.formula;
+    }
+    // in hexadecimal "1E999" is an ordinary digit text
+    CalcModule::Number_Base = 16;
+    Platform::Clear_Recording();
+    EXPECT_EQ(Compute("1E999"), "1E999");
+    EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+}
+
+} // namespace

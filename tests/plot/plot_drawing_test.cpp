@@ -195,3 +195,55 @@ TEST_F(Plot, ALongDrawingCanBeCancelledKeepingItsPoints) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Plot, ADrawingOfFewSlowSamplesOffersCancel) {
+    // each sample takes 300 ms: after a second the dialog is there, however
+    // few samples that was, and Cancel keeps what was drawn
+    const int dialogs = Platform::Long_Task::Dialogs_Shown();
+    Platform::Long_Task::Simulate_Step_Time(300);
+    Platform::Long_Task::Simulate_Cancel_After(3);
+    Draw("5", "10", "10", "1");
+    Platform::Long_Task::Simulate_Cancel_After(-1);
+    Platform::Long_Task::Simulate_Step_Time(0);
+    EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), dialogs + 1);
+    EXPECT_EQ(At(-269, 5), Curve());
+    EXPECT_NE(At(-200, 5), Curve());
+}
+
+TEST_F(Plot, DrawingsThatCannotHappenSayWhyOnce) {
+    const QString bounds = QStringLiteral("定义域超出数值范围,请重新输入!");
+    const QString stuck = QStringLiteral("图像密度太小，x 无法前进，请重新选择图像密度!");
+    struct Case {
+        const char *mode, *low, *high, *x_zoom;
+        const QString &message;
+    };
+    const Case cases[] = {
+        {"polar", "-1e999", "6.3", "100", bounds},
+        {"polar", "0", "1e400", "100", bounds},
+        {"parametric", "-1e309", "1e309", "100", bounds},
+        {"explicit", "", "", "1e-20", stuck}, // a step of 1 is lost against x near -2.7e23
+        {"parametric", "1e20", "1.0000000001e20", "100", stuck},
+    };
+    for (const Case &c : cases) {
+        Find<QCheckBox>("Parameter_Equation")->setChecked(QLatin1String(c.mode) == "parametric");
+        Find<QCheckBox>("Check1")->setChecked(QLatin1String(c.mode) == "polar");
+        if (*c.low) Type("Fun_min", c.low);
+        if (*c.high) Type("Fun_max", c.high);
+        Platform::Clear_Recording();
+        Draw("1", c.x_zoom, "10", "1");
+        EXPECT_EQ(Platform::Recorded_Warnings(), QStringList{c.message}) << c.mode << c.low;
+    }
+    // bounds in range draw without a word
+    Find<QCheckBox>("Parameter_Equation")->setChecked(false);
+    Find<QCheckBox>("Check1")->setChecked(true);
+    Type("Fun_min", "0");
+    Type("Fun_max", "6.3");
+    Platform::Clear_Recording();
+    Draw("1", "100", "100", "0.01");
+    EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
+    EXPECT_EQ(At(0, 1), Curve());
+}
+
+} // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 
 inline void PrintTo(const QString &text, std::ostream *os) {
     *os << '"' << text.toStdString() << '"';
@@ -61,8 +62,9 @@ TEST_F(SolverTest, Results) {
         {{"sin(x)=1", "0", "180"}, "sin(x)=1", " X =90", "误差:0"},
         // a bound of exactly the "nothing evaluated yet" value ends the search at once
         {{"x=5", "2.0091201"}, "x=5", No_Solution, "误差:10000"},
-        // the first step no longer moves x: the search ends before any estimate was kept
-        {{"x=1", "1", "2", "-20"}, "x=1", " X =", "误差:0"},
+        // the first step no longer moves x: the search ends before any estimate was
+        // kept, and says why
+        {{"x=1", "1", "2", "-20"}, "x=1", "精度太高,x 无法按此步长前进,请降低精度!", "误差:"},
         // boxes without a number read as 0
         {{"x=0", "abc", "xyz"}, "x=0", " X =0", "误差:0"},
         {{"x^2=2", "-10", "10", "0", "0"}, "x^2=2", No_Solution, nullptr},
@@ -159,6 +161,43 @@ TEST_F(SolverTest, LongSearchCanBeCancelled) {
     // an ordinary search shows no dialog
     Solve({"x^2=4"});
     EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), dialogs + 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SolverTest, LongEquationsAreTakenWhole) {
+    // "x=1+1+...+1" of 40,003 characters, past a text box's default 32,767
+    QString sum = QStringLiteral("1");
+    for (int i = 1; i < 20001; ++i) sum += QStringLiteral("+1");
+    const QString equation = QStringLiteral("x=") + sum;
+    auto *box = form.findChild<QLineEdit *>("Equn_Expn");
+    box->setText(equation);
+    EXPECT_EQ(box->text().size(), equation.size());
+    for (auto *other : form.findChildren<QLineEdit *>())
+        EXPECT_EQ(other->maxLength(), std::numeric_limits<int>::max())
+            << other->objectName().toStdString();
+}
+
+TEST_F(SolverTest, AStepThatCannotMoveXSaysSo) {
+    // the first step is lost against the lower bound: one point, then nothing
+    const Inputs stuck[] = {{"x=5", "-1000", "1000", "-320"}, {"x=5", "1e20", "2e20", "0"}};
+    for (const Inputs &in : stuck) {
+        Solve(in);
+        EXPECT_EQ(form.Evaluation_Count, 1) << in.lower;
+        EXPECT_EQ(Text("X_Result"), QStringLiteral("精度太高,x 无法按此步长前进,请降低精度!"))
+            << in.lower;
+        EXPECT_EQ(Text("Error_Box"), QStringLiteral("误差:"));
+    }
+    // a lower bound of exactly the "no point yet" mark still evaluates nothing
+    Solve({"x=5", "2.0091201", "1000"});
+    EXPECT_EQ(form.Evaluation_Count, 0);
+    EXPECT_EQ(Text("X_Result"), QString::fromUtf8(No_Solution));
+    // and later passes that run out of digits end as before
+    Solve({"x=5", "0", "1e-15", "-17"});
+    EXPECT_GT(form.Evaluation_Count, 101);
+    EXPECT_EQ(Text("X_Result"), QString::fromUtf8(No_Solution));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
 #include "ui/platform/Controls.h"
+#include "ui/platform/Platform.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -132,6 +133,7 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(options, &QButtonGroup::idClicked, this, [this](int id) { OptionButton1_Click(id); });
     connect(Fa_cale, &QPushButton::clicked, this, [this] { Fa_cale_Click(); });
     Form_Load();
+    Platform::Lift_Length_Limits(this);
 }
 
 Formula_Edit::~Formula_Edit() = default;
@@ -190,5 +192,17 @@ void Formula_Edit::Fa_cale_Click() {
     std::string g = CalcModule::Filter_Expression(f, 1) + "=";
     const std::string result = CalcModule::Evaluate_Expression(
         g, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 1);
+    // A lone decimal number comes back exactly as written, however large: one
+    // beyond the double range gets the message it gets inside an expression,
+    // and no result. A hexadecimal text such as "1E999" is a valid result.
+    if (CalcModule::Number_Base == 10 && !result.empty() && result != "!") {
+        try {
+            CalcModule::Leading_Number_Value(result);
+        } catch (const std::range_error &) {
+            Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
+            Fa_Result->setText(QString());
+            return;
+        }
+    }
     Fa_Result->setText(QString::fromStdString(result));
 }

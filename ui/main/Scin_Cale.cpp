@@ -3,6 +3,7 @@
 #include "engine/CalcModule.h"
 #include "ui/main/Scin_Cale_Colours.h"
 #include "ui/main/StatBox.h"
+#include "ui/platform/Elided_Label.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Platform.h"
 
@@ -112,6 +113,10 @@ void Scin_Cale::Build_Controls() {
     History->setObjectName(QStringLiteral("History"));
     History->setToolTip(QStringLiteral("算式历史记录"));
     History->setAccessibleName(QStringLiteral("算式历史记录"));
+    // Wrapping one pasted line of megabytes takes the layout minutes; an
+    // unwrapped line is laid out once, in time linear in its length, and a
+    // long line scrolls sideways.
+    History->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     Frame1 = new QGroupBox(central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -188,7 +193,7 @@ void Scin_Cale::Build_Controls() {
             Make_Key(central, QStringLiteral("M%1").arg(i + 1), Indexed_Name("Save_Memory", i));
         Show_Memory[i] =
             Make_Key(central, QStringLiteral("RM%1").arg(i + 1), Indexed_Name("Show_Memory", i));
-        Memory[i] = new QLabel(central);
+        Memory[i] = new Platform::Elided_Label(central);
         Memory[i]->setObjectName(Indexed_Name("Memory", i));
         Memory[i]->setAccessibleName(QStringLiteral("M%1").arg(i + 1));
         // a register holds any text the display held; show it as it is

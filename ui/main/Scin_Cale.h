@@ -2,6 +2,8 @@
 // The main calculator window: the expression line, the display, the key pad,
 // the mode selectors, five memory registers, the history and the menus.
 
+#include "ui/platform/Elided_Label.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -117,7 +119,7 @@ class Scin_Cale : public QMainWindow {
     std::array<QPushButton *, 3> Clear_Butn{}; // indices 1 and 2 are used
     std::array<QPushButton *, 5> Save_Memory{};
     std::array<QPushButton *, 5> Show_Memory{};
-    std::array<QLabel *, 5> Memory{};
+    std::array<Platform::Elided_Label *, 5> Memory{};
     std::array<QPushButton *, 5> Stac_Butn{};
 
     QMenu *edit = nullptr;

@@ -7,6 +7,7 @@
 #include "engine/NumberText.h"
 #include "radix/RadixModule.h"
 #include "ui/main/Scin_Cale_Text.h"
+#include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -211,24 +213,45 @@ void Scin_Cale::Target_Box_Change() {
     const QChar high = QLatin1Char(CalcModule::Number_Base == 8 ? '7' : '9');
     qsizetype first = 0;
     while (first < t.size() && (t[first] < low || t[first] > high)) ++first;
-    bool cut = false;
-    while (Entry_Too_Long(t, first)) {
-        Platform::Beep();
-        t.chop(1);
-        cut = true;
-    }
-    if (!cut) return;
+    if (!Entry_Too_Long(t, first)) return;
+    // Cut back to the longest prefix that fits in one go, with one beep: the
+    // same text as dropping the last character while too long, without a
+    // beep for each of a pasted megabyte. No text runs past eight digits in
+    // hexadecimal or 40 from the first significant digit in octal and binary.
+    const qsizetype widest = CalcModule::Number_Base == 16 ? 8 : first + 40;
+    qsizetype keep = std::min(t.size() - 1, widest);
+    while (keep > 0 && Entry_Too_Long(t.left(keep), first)) --keep;
+    Platform::Beep();
+    t.truncate(keep);
     in_entry_check_ = true;
     Target_Box->setText(t);
     in_entry_check_ = false;
 }
 
 void Scin_Cale::Evaluate() {
+    // A pasted expression of megabytes takes seconds to clean, evaluate and
+    // show: the progress dialog of long tasks appears between those steps,
+    // and Cancel leaves the expression as it was before "=".
+    Platform::Long_Task task(QStringLiteral("正在计算……"), double(Expression->text().size()));
+    const auto Cancelled = [&] {
+        if (!task.Cancelled()) return false;
+        QString before = Expression->text();
+        if (before.endsWith(QLatin1Char('='))) before.chop(1);
+        Expression->setText(before);
+        Target_Box->setText(QString());
+        return true;
+    };
+    if (Cancelled()) return;
     std::string text = Expression->text().toStdString();
-    Expression->setText(QString::fromStdString(CalcModule::Filter_Expression(text, 0)));
-    std::string cleaned = Expression->text().toStdString();
-    Target_Box->setText(QString::fromStdString(CalcModule::Evaluate_Expression(
-        cleaned, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0)));
+    const QString filtered = QString::fromStdString(CalcModule::Filter_Expression(text, 0));
+    if (Cancelled()) return;
+    // laying out a long line again costs as much as the evaluation
+    if (filtered != Expression->text()) Expression->setText(filtered);
+    std::string cleaned = filtered.toStdString();
+    const std::string value = CalcModule::Evaluate_Expression(
+        cleaned, CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0);
+    if (Cancelled()) return;
+    Target_Box->setText(QString::fromStdString(value));
     if (Target_Box->text() == QLatin1String("!")) {
         Clear_All();
         return;

@@ -8,6 +8,7 @@
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
+#include "ui/platform/Elided_Label.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Screen_Fit.h"
 
@@ -43,7 +44,7 @@ bool Holds_Operator(const QString &text) {
 
 void Scin_Cale::Save_Memory_Click(int index) {
     if (index < 0 || index >= int(Memory.size())) return;
-    Memory[index]->setText(Target_Box->text());
+    Memory[index]->Set_Text(Target_Box->text());
 }
 
 void Scin_Cale::Show_Memory_Click(int index) {
@@ -78,7 +79,7 @@ void Scin_Cale::Menu_Past_Click() {
 
 void Scin_Cale::Menu_Clear_Click() {
     History->setPlainText(QString());
-    for (auto *label : Memory) label->setText(QString());
+    for (auto *label : Memory) label->Set_Text(QString());
     Clear_All();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/main/Session_Format.h"
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
+#include "ui/platform/Elided_Label.h"
 #include "ui/platform/Files.h"
 #include "ui/platform/Platform.h"
 
@@ -126,7 +127,7 @@ void Scin_Cale::Apply_Session(const Session_State &state) {
     }
 
     for (std::size_t i = 0; i < state.Memories.size(); ++i)
-        Memory[i]->setText(Text(state.Memories[i]));
+        Memory[i]->Set_Text(Text(state.Memories[i]));
     History->setPlainText(Text(state.History));
     CalcModule::Variable_Values = state.Letters;
 

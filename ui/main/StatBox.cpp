@@ -2,6 +2,7 @@
 
 #include "engine/NumberText.h"
 #include "ui/main/StatModule.h"
+#include "ui/platform/Controls.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -51,6 +52,7 @@ StatBox::StatBox(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(Back, &QPushButton::clicked, this, [this] { Back_Click(); });
     connect(delete_Butn, &QPushButton::clicked, this, [this] { delete_Click(); });
     connect(Delete_all, &QPushButton::clicked, this, [this] { Delete_all_Click(); });
+    Platform::Lift_Length_Limits(this);
 }
 
 StatBox::~StatBox() = default;

@@ -7,7 +7,9 @@ namespace Platform {
 namespace {
 int dialogs_shown = 0;
 long long simulated_cancel = -1;
-constexpr int Steps_Between_Checks = 2048;
+qint64 simulated_step_ms = 0;
+constexpr qint64 Dialog_After_Ms = 1000;
+constexpr qint64 Serve_Every_Ms = 50;
 } // namespace
 
 Long_Task::Long_Task(const QString &label, double expected_steps)
@@ -25,12 +27,16 @@ int Long_Task::Dialogs_Shown() {
 void Long_Task::Simulate_Cancel_After(long long steps) {
     simulated_cancel = steps;
 }
+void Long_Task::Simulate_Step_Time(qint64 milliseconds) {
+    simulated_step_ms = milliseconds;
+}
 
 bool Long_Task::Check() {
-    countdown_ = Steps_Between_Checks;
     if (cancelled_) return true;
-    const qint64 elapsed = clock_.elapsed();
-    if (!dialog_ && (expected_ > Large_Work || elapsed > 1000)) {
+    // a simulated step time stands in for the clock, so that tests do not
+    // depend on how busy the machine is
+    const qint64 elapsed = simulated_step_ms > 0 ? simulated_step_ms * steps_ : clock_.elapsed();
+    if (!dialog_ && (expected_ > Large_Work || elapsed > Dialog_After_Ms)) {
         dialog_ = new QProgressDialog(label_, QStringLiteral("取消"), 0, 1000,
                                       QApplication::activeWindow());
         dialog_->setWindowTitle(QStringLiteral("请稍候"));
@@ -43,7 +49,7 @@ bool Long_Task::Check() {
     }
     if (!dialog_) return false;
     if (simulated_cancel >= 0 && steps_ >= simulated_cancel) cancelled_ = true;
-    if (elapsed - last_update_ms_ >= 50 || cancelled_) {
+    if (elapsed - last_update_ms_ >= Serve_Every_Ms || cancelled_) {
         last_update_ms_ = elapsed;
         const double share = expected_ > 0 ? double(steps_) / expected_ : 0.0;
         dialog_->setValue(int(std::clamp(share, 0.0, 0.999) * 1000));

@@ -1,8 +1,9 @@
 #pragma once
 // A long run of evaluations (a root search, a drawing) that the user can stop.
-// Once the work is known to be large, or has run for more than a second, a
-// modal progress dialog with a Cancel button appears; being modal, it keeps
-// every other window from starting another evaluation meanwhile.
+// Once the work is known to be large, or has run for more than a second by
+// the clock (however few steps that took), a modal progress dialog with a
+// Cancel button appears; being modal, it keeps every other window from
+// starting another evaluation meanwhile.
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -19,10 +20,11 @@ class Long_Task {
     Long_Task(const Long_Task &) = delete;
     Long_Task &operator=(const Long_Task &) = delete;
 
-    // Call once per step; true once the user has cancelled. Cheap between checks.
+    // Call once per step; true once the user has cancelled. Every step reads
+    // the clock, so that a few slow steps still bring up the dialog after a
+    // second; the dialog is served every 50 ms.
     bool Cancelled() {
         ++steps_;
-        if (--countdown_ > 0) return false;
         return Check();
     }
     bool Dialog_Shown() const { return dialog_ != nullptr; }
@@ -34,6 +36,9 @@ class Long_Task {
     // by itself once a shown dialog has seen that many steps (negative: never).
     static int Dialogs_Shown();
     static void Simulate_Cancel_After(long long steps);
+    // For tests: the clock reads this many milliseconds per step instead of
+    // the real time (0: the real time).
+    static void Simulate_Step_Time(qint64 milliseconds);
 
   private:
     bool Check();
@@ -41,7 +46,6 @@ class Long_Task {
     QString label_;
     double expected_;
     long long steps_ = 0;
-    int countdown_ = 1;
     bool cancelled_ = false;
     QElapsedTimer clock_;
     qint64 last_update_ms_ = 0;

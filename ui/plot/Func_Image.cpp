@@ -73,6 +73,7 @@ std::int16_t Clamp_To_Int16(int value) {
 Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("函数图像"));
     Build_Controls();
+    Platform::Lift_Length_Limits(this);
 
     connect(&Platform::Mode_Notifier::Instance(), &Platform::Mode_Notifier::Angle_Unit_Changed,
             this, [this](int unit) { Follow_Angle_Unit(unit); });

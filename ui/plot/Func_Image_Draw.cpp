@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -96,6 +97,17 @@ Tick_Rule Tick_Rule_For(double x_scale) {
     return {};
 }
 
+// Whether a box starts with a number beyond the double range, which would
+// otherwise read as 0.
+bool Beyond_Range(const QLineEdit *box) {
+    try {
+        CalcModule::Leading_Number_Value(box->text().toStdString());
+        return false;
+    } catch (const std::range_error &) {
+        return true;
+    }
+}
+
 QString Number_Text(double value) {
     return QString::fromStdString(CalcModule::Standard_Number_Text(value));
 }
@@ -118,6 +130,12 @@ void Func_Image::Draw_Image() {
     const double m = cx / X_Scale;
     if (explicit_mode && !std::isfinite(m)) {
         Platform::Show_Warning(QStringLiteral("X 轴缩放倍数不能为 0，请重新选择缩放倍数!"));
+        return;
+    }
+
+    // bounds beyond the number range would draw over [0, 0] without a word
+    if (!explicit_mode && (Beyond_Range(Fun_min) || Beyond_Range(Fun_max))) {
+        Platform::Show_Warning(QStringLiteral("定义域超出数值范围,请重新输入!"));
         return;
     }
 
@@ -149,6 +167,7 @@ void Func_Image::Draw_Image() {
     const double right = 2.0 * cx, bottom = 2.0 * cy;
 
     bool malformed = false;
+    bool stuck = false;
     // the engine's warnings are gathered and each distinct one shown once at the end
     Platform::Warning_Collector collector;
     {
@@ -186,10 +205,15 @@ void Func_Image::Draw_Image() {
             }
             const double next = x + Step_Size;
             // a step too small to change x would never end the sampling
-            if (next == x) break;
+            if (next == x) {
+                stuck = x != Domain_Max;
+                break;
+            }
             x = next;
         }
     }
     collector.Flush();
     if (malformed) Platform::Show_Warning(QStringLiteral("函数输入错误!"));
+    if (stuck)
+        Platform::Show_Warning(QStringLiteral("图像密度太小，x 无法前进，请重新选择图像密度!"));
 }

@@ -29,6 +29,7 @@ const QString Bounds_Error_Text = QStringLiteral("定义域超出数值范围,�
 const QString Precision_Error_Text = QStringLiteral("精度超出范围,请重新输入!");
 const QString Max_Error_Error_Text = QStringLiteral("最大误差超出数值范围,请重新输入!");
 const QString Cancelled_Text = QStringLiteral("已取消");
+const QString Step_Stuck_Text = QStringLiteral("精度太高,x 无法按此步长前进,请降低精度!");
 
 constexpr std::size_t Letter_x = 'x' - 'a';
 // stands for "no point evaluated yet"; a lower bound of exactly this value
@@ -145,6 +146,7 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     Form_Load();
+    Platform::Lift_Length_Limits(this);
 }
 
 Solv_Equn_Form::~Solv_Equn_Form() = default;
@@ -212,11 +214,11 @@ void Solv_Equn_Form::Find_Root() {
     const std::uint8_t angle_unit = CalcModule::Angle_Unit;
     std::string expression;
 
-    enum class Pass { Done, Stopped, Cancelled, Malformed, Window_Gone };
+    enum class Pass { Done, Stopped, Stuck, Cancelled, Malformed, Window_Gone };
     const auto Run_Pass = [&]() -> Pass {
         // the position is accumulated, not recomputed from the lower bound
         for (double x = lower; x <= upper; x += step) {
-            if (x == previous_x) return Pass::Stopped; // the step no longer moves x
+            if (x == previous_x) return Pass::Stuck; // the step no longer moves x
             // the progress dialog lets events through: the window may have been closed
             if (task.Cancelled() || !alive) return alive ? Pass::Cancelled : Pass::Window_Gone;
             CalcModule::Variable_Values[Letter_x] = x;
@@ -239,6 +241,12 @@ void Solv_Equn_Form::Find_Root() {
     };
 
     Pass outcome = Run_Pass();
+    // a first step that cannot move x from the lower bound leaves one point
+    // evaluated: say so rather than report that the equation has no solution
+    if (outcome == Pass::Stuck && Evaluation_Count > 0) {
+        searching_ = false;
+        return Stop_With(Step_Stuck_Text);
+    }
     while (outcome == Pass::Done && p - 1 != -17) {
         lower = best_x - step;
         upper = best_x + step;
