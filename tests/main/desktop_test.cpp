@@ -9,7 +9,10 @@
 #include "ui/platform/Translations.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
@@ -220,6 +223,34 @@ TEST_F(History_View, FollowsTheNewestLineUnlessTheUserScrolledUp) {
     bar->setValue(bar->maximum()); // and comes back to the end
     Add(5);
     EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(History_View, PasteTakesOnlyText) {
+    Press("1 + 2 =");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->History->setFocus();
+    window->History->moveCursor(QTextCursor::End);
+    const QString before = window->History->toPlainText();
+
+    // an empty clipboard (as after a desktop's start, or when the program that
+    // copied has ended) and a picture paste nothing, and the program goes on
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->History->toPlainText(), before);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->History->toPlainText(), before);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QApplication::clipboard()->setImage(picture);
+    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->History->toPlainText(), before);
+
+    // text is pasted as before
+    QApplication::clipboard()->setText(QStringLiteral("4*5"));
+    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->History->toPlainText(), before + QStringLiteral("4*5"));
 }
 
 // ---- colours ----

@@ -237,4 +237,96 @@ TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     }
 }
 
+// The control Tab has moved to, named as the window names it: an editable
+// combo box hands its focus to its own text line.
+QString Focus_Name() {
+    QWidget *now = QApplication::focusWidget();
+    if (!now) return QString();
+    if (auto *combo = qobject_cast<QComboBox *>(now->parentWidget());
+        combo && combo->lineEdit() == now)
+        return combo->objectName();
+    return now->objectName();
+}
+
+std::string Joined(const QStringList &names) {
+    return names.join(' ').toStdString();
+}
+
+// Presses key until the focus is back where it started; the names passed.
+QStringList Walk(Qt::Key key, int limit = 60) {
+    QStringList visited;
+    const QString start = Focus_Name();
+    for (int i = 0; i < limit; ++i) {
+        QTest::keyClick(static_cast<QWidget *>(nullptr), key);
+        visited << Focus_Name();
+        if (visited.last() == start || visited.last().isEmpty()) break;
+    }
+    return visited;
+}
+
+TEST_F(Plot, TabVisitsEveryControlOnceInReadingOrderAndReturns) {
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    // the window opens with the focus on its first box, not on the surface
+    ASSERT_EQ(Focus_Name().toStdString(), "Y_Expression");
+
+    // the column top to bottom, one stop at the chosen angle unit, the move
+    // buttons, then the surface, and round to the start
+    const QStringList after_curve = {"Parameter_Equation",
+                                     "Check1",
+                                     "Fun_min",
+                                     "Fun_max",
+                                     "X_Zoom",
+                                     "Y_Zoom",
+                                     "Density",
+                                     "Display",
+                                     "preserving",
+                                     "Angle_Option_1",
+                                     "CommandButton1",
+                                     "CommandButton2",
+                                     "CommandButton3",
+                                     "CommandButton4",
+                                     "Reversion",
+                                     "Text2",
+                                     "Picture1"};
+    const QStringList forward = after_curve + QStringList{"Y_Expression"};
+    EXPECT_EQ(Joined(Walk(Qt::Key_Tab)), Joined(forward));
+    QStringList backward(after_curve.rbegin(), after_curve.rend());
+    backward << "Y_Expression";
+    EXPECT_EQ(Joined(Walk(Qt::Key_Backtab)), Joined(backward));
+
+    // an arrow key chooses the next unit, and Tab then stops there alone
+    Find<QRadioButton>("Angle_Option_1")->setFocus();
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Right);
+    EXPECT_EQ(CalcModule::Angle_Unit, 2);
+    EXPECT_EQ(Focus_Name().toStdString(), "Angle_Option_2");
+    const QStringList units = Walk(Qt::Key_Tab);
+    EXPECT_TRUE(units.contains("Angle_Option_2"));
+    EXPECT_FALSE(units.contains("Angle_Option_0") || units.contains("Angle_Option_1"));
+    EXPECT_EQ(units.size(), QSet<QString>(units.begin(), units.end()).size()) << Joined(units);
+    // a unit chosen in another window moves the stop with it
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
+    const QStringList degrees = Walk(Qt::Key_Tab);
+    EXPECT_TRUE(degrees.contains("Angle_Option_0"));
+    EXPECT_FALSE(degrees.contains("Angle_Option_2"));
+
+    // the parametric curve's X= comes before Y=
+    QTest::mouseClick(Find<QCheckBox>("Parameter_Equation"), Qt::LeftButton);
+    Find<QLineEdit>("Y_Expression")->setFocus();
+    EXPECT_EQ(Joined(Walk(Qt::Key_Backtab).mid(0, 2)), "X_Expression Picture1");
+
+    // reached by Tab, the surface still answers its own keys, and Tab leaves it
+    Find<QLineEdit>("Text2")->setFocus();
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);
+    ASSERT_EQ(Focus_Name().toStdString(), "Picture1");
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Right);
+    EXPECT_EQ(w->Shift_X, 222);
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Home);
+    EXPECT_EQ(w->Shift_X, 0);
+    QTest::keyClick(static_cast<QWidget *>(nullptr), '+');
+    EXPECT_EQ(Find<QComboBox>("X_Zoom")->currentText(), "30");
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);
+    EXPECT_EQ(Focus_Name().toStdString(), "X_Expression");
+}
+
 } // namespace

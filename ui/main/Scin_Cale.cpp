@@ -5,6 +5,7 @@
 #include "ui/main/StatBox.h"
 #include "ui/platform/Elided_Label.h"
 #include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Plain_Text_Box.h"
 #include "ui/platform/Platform.h"
 
 #include <QAction>
@@ -109,7 +110,7 @@ void Scin_Cale::Build_Controls() {
     display_font.setPointSizeF(display_font.pointSizeF() * 1.3);
     Target_Box->setFont(display_font);
 
-    History = new QPlainTextEdit(central);
+    History = new Platform::Plain_Text_Box(central);
     History->setObjectName(QStringLiteral("History"));
     History->setToolTip(QStringLiteral("算式历史记录"));
     History->setAccessibleName(QStringLiteral("算式历史记录"));

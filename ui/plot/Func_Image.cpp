@@ -3,6 +3,7 @@
 #include "engine/CalcModule.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Tab_Chain.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Plot_Numbers.h"
 
@@ -96,6 +97,7 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     Form_Load();
     Build_Explorer();
+    Build_Tab_Chain();
 
     // A width of 8820 units leaves the surface 5420 units wide, as at design size.
     const double upp_x = Picture1->Units_Per_Pixel_X(), upp_y = Picture1->Units_Per_Pixel_Y();
@@ -111,9 +113,6 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
 
 void Func_Image::Build_Controls() {
     setObjectName(QStringLiteral("Func_Image"));
-    Picture1 = new Drawing_Surface(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("函数图像"));
 
     // The controls stand in a column left of the surface; the surface itself is
     // placed by Form_Resize, so the column's layout is not the window's. The
@@ -248,12 +247,44 @@ void Func_Image::Build_Controls() {
         check->setFixedHeight(Row_Pixels - 2);
     for (QRadioButton *option : Angle_Option) option->setFixedHeight(Row_Pixels - 2);
 
+    // the surface right of the column, created after it: a window gives its
+    // first focus to the first control of its chain, and a Tab order set later
+    // cannot move the chain's first control to its end
+    Picture1 = new Drawing_Surface(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("函数图像"));
+
     // the window's own layout only places the column; the surface is positioned by hand
     auto *window_layout = new QHBoxLayout(this);
     window_layout->setContentsMargins(0, 0, 0, 0);
     panel->setFixedWidth(int(std::lround(Surface_Left / Picture1->Units_Per_Pixel_X())) - 4);
     window_layout->addWidget(panel);
     window_layout->addStretch(1);
+}
+
+void Func_Image::Build_Tab_Chain() {
+    // the reading order: the column of controls from top to bottom, the four
+    // move buttons before the restore button and the move unit beside them,
+    // then the surface right of the column
+    Platform::Set_Tab_Chain({X_Expression,    Y_Expression,    Parameter_Equation,
+                             Check1,          Fun_min,         Fun_max,
+                             X_Zoom,          Y_Zoom,          Density,
+                             Display,         preserving,      Angle_Option[0],
+                             Angle_Option[1], Angle_Option[2], CommandButton1,
+                             CommandButton2,  CommandButton3,  CommandButton4,
+                             Reversion,       Text2,           Picture1});
+
+    // Tab stops once among the angle units, at the chosen one (the first while
+    // none is); the arrow keys move between them and a click reaches each
+    const auto Option_Focus = [this] {
+        const bool none = !angle_group_->checkedButton();
+        for (QRadioButton *option : Angle_Option)
+            option->setFocusPolicy(option->isChecked() || (none && option == Angle_Option[0])
+                                       ? Qt::StrongFocus
+                                       : Qt::ClickFocus);
+    };
+    connect(angle_group_, &QButtonGroup::idToggled, this, Option_Focus);
+    Option_Focus();
 }
 
 std::int16_t Func_Image::Read_Move_Step() const {

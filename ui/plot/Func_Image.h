@@ -118,6 +118,7 @@ class Func_Image : public QWidget {
     bool Typed_Zoom_In_List() const;
 
     void Build_Explorer();
+    void Build_Tab_Chain();
     void Place_Coordinate_Line();
     bool Picture1_Event(QEvent *event);
     double View_Scale(bool x_axis) const;
