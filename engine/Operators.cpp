@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
 #include <stdexcept>
 #include <string_view>
 
@@ -41,6 +42,42 @@ constexpr std::uint32_t Name_Code(std::string_view name) {
 double Checked_Root(double value) {
     if (!(value >= 0)) throw Range_Failure();
     return std::pow(value, 0.5);
+}
+
+// Radians in one unit of angle: degrees, radians, grads.
+double Angle_Factor(std::uint8_t angle_unit) {
+    return angle_unit == 1   ? 1.0
+           : angle_unit == 2 ? std::numbers::pi / 200
+                             : 2 * std::numbers::pi / 360;
+}
+
+// The tangent has no value at a right angle. In degrees and grads such an
+// argument is exact (90, 270, -100 ...); in radians no double is.
+double Tangent(double R, std::uint8_t angle_unit, double k) {
+    const double right_angle = angle_unit == 0 ? 90 : angle_unit == 2 ? 100 : 0;
+    if (right_angle != 0 && std::fabs(std::fmod(R, 2 * right_angle)) == right_angle)
+        throw Range_Failure();
+    return std::tan(R * k);
+}
+
+// The arctangent forms below are the calculator's long-standing way to the
+// inverse sine and cosine, and their results are kept where they are accurate.
+// Near +-1 the 1 - R*R in them cancels digits away (from about 0.98 on, the
+// inverse cosine misses its 15th digit), so there the library's inverses are used.
+constexpr double Arctangent_Form_Limit = 0.98;
+
+double Inverse_Sine(double R, double k) {
+    if (!(std::fabs(R) <= 1)) throw Range_Failure(); // no angle has that sine
+    if (std::fabs(R) < Arctangent_Form_Limit) return std::atan(R / std::pow(1 - R * R, 0.5)) / k;
+    return std::asin(R) / k;
+}
+
+// Principal value, 0 to 180 degrees: the arctangent form alone would put a
+// negative argument's angle below 0 and fail at 0.
+double Inverse_Cosine(double R, double k) {
+    if (!(std::fabs(R) <= 1)) throw Range_Failure();
+    if (R > 0 && R < Arctangent_Form_Limit) return std::atan(std::pow(1 - R * R, 0.5) / R) / k;
+    return std::acos(R) / k;
 }
 
 // An operand text read in the evaluation's base; `known` is what it reads as
@@ -131,9 +168,7 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
                       double right_value, const std::string &op, std::uint8_t base,
                       std::uint8_t word_length, std::uint8_t angle_unit, std::string &result) {
     try {
-        const double k = angle_unit == 1   ? 1.0
-                         : angle_unit == 2 ? 3.14159265358979 / 200
-                                           : 6.28318530717958 / 360;
+        const double k = Angle_Factor(angle_unit);
         const double L = left.empty() ? 0.0 : Read_Value(left, left_value, base);
         const double R = Read_Value(right, right_value, base);
 
@@ -186,7 +221,7 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
                 r = std::cos(R * k);
                 break;
             case Name_Code("tan"):
-                r = std::tan(R * k);
+                r = Tangent(R, angle_unit, k);
                 break;
             case Name_Code("ln"):
                 r = std::log(Checked_Positive(R));
@@ -204,10 +239,10 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
                 r = std::atan(R) / k;
                 break;
             case Name_Code("asn"):
-                r = std::atan(Checked_Divide(R, Checked_Root(1 - R * R))) / k;
+                r = Inverse_Sine(R, k);
                 break;
             case Name_Code("acs"):
-                r = std::atan(Checked_Divide(Checked_Root(1 - R * R), R)) / k;
+                r = Inverse_Cosine(R, k);
                 break;
             default:
                 throw Range_Failure(); // not an operator of the library

@@ -1,5 +1,6 @@
 // Screen readers announce every key and text box by its accessible name.
 
+#include "tests/Every_Window.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
 
@@ -41,11 +42,7 @@ TEST(Accessibility, EveryKeyAndTextBoxOfEveryWindowHasAName) {
     Platform::Set_Recording(true);
     Scin_Cale main_window;
     main_window.show();
-    QTest::mouseClick(main_window.findChild<QAbstractButton *>("Stac_Butn_0"), Qt::LeftButton);
-    for (QAction *command : {main_window.Solv_Equn, main_window.Funn_Image, main_window.Fora_Edit,
-                             main_window.Menu_Author, main_window.Menu_Cale})
-        command->trigger();
-    QApplication::processEvents();
+    Open_Every_Window(main_window);
 
     int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets()) {

@@ -7,6 +7,7 @@
 // decimal, double word, degrees.
 
 #include "engine/CalcModule.h"
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 
 #include <cstdint>
@@ -104,9 +105,7 @@ std::vector<Example> Examples(const std::string &text, std::vector<std::string> 
 // What the main window's display shows for the engine's answer.
 std::string Display_Text(const std::string &result, std::uint8_t base) {
     if (base != 10) return result;
-    const double value = CalcModule::Leading_Number_Value(result);
-    return value > 1e15 ? CalcModule::Sci_Display_Text(value)
-                        : CalcModule::Fixed_Display_Text(value);
+    return CalcModule::Result_Display_Text(CalcModule::Leading_Number_Value(result));
 }
 
 bool Valid_Utf8(const std::string &s) {

@@ -25,24 +25,36 @@ void Check(const std::vector<Case> &cases) {
 TEST(Operators, FunctionsAndAngleUnits) {
     Check({{10, 32, 0, "sin30=", "0.5", false},
            {10, 32, 0, "sin90=", "1.", false},
-           {10, 32, 0, "cos60=", "0.500000000000001", false},
-           {10, 32, 0, "sin180=", "0.000000000000003", false},
-           {10, 32, 0, "tan45=", "0.999999999999998", false},
+           // the degree and grad factors come from the double nearest to pi, no
+           // longer from a 15-digit text of it, so these are now the exact values
+           {10, 32, 0, "cos60=", "0.5", false},
+           {10, 32, 0, "sin180=", "0.", false},
+           {10, 32, 0, "tan45=", "1.", false},
+           {10, 32, 0, "sin150=", "0.5", false},
+           {10, 32, 0, "cos120=", "-0.5", false},
+           {10, 32, 0, "tan135=", "-1.", false},
+           {10, 32, 0, "cos90=", "0.", false},
+           {10, 32, 0, "tan60=", "1.73205080756888", false},
+           {10, 32, 2, "tan50=", "1.", false},
+           {10, 32, 2, "cos200=", "-1.", false},
+           {10, 32, 2, "sin300=", "-1.", false},
            {10, 32, 1, "sin0=", "0.", false},
            {10, 32, 2, "sin100=", "1.", false},
            {10, 32, 0, "ln1=", "0.", false},
            {10, 32, 0, "log1000=", "3.", false},
            {10, 32, 0, "sqr16=", "4.", false},
            {10, 32, 0, "abs-3=", "3.", false},
-           {10, 32, 0, "acs-0.5=", "-60.0000000000001", false},
+           // principal values: acs of a negative argument lies above 90 degrees
+           {10, 32, 0, "acs-0.5=", "120.", false},
            {10, 32, 0, "atn1=", "45.", false},
-           {10, 32, 0, "asn1=", "", true},
-           {10, 32, 0, "acs0=", "", true},
+           // at the ends of the range the inverse sine and cosine have values
+           {10, 32, 0, "asn1=", "90.", false},
+           {10, 32, 0, "acs0=", "90.", false},
            {10, 32, 0, "asn2=", "", true},
            {10, 32, 0, "ln0=", "", true},
            {10, 32, 0, "log-1=", "", true},
            {10, 32, 0, "sqr-4=", "", true},
-           {10, 32, 0, "sin-180=", "-0.000000000000003", false},
+           {10, 32, 0, "sin-180=", "0.", false}, // exact factor, as for sin180
            {10, 32, 1, "sin-0.0000000000000001=", "0.", false}});
 }
 

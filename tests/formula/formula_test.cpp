@@ -119,6 +119,34 @@ TEST_F(FormulaTest, ValuesAreStoredUnderTheLetterShownWhenTyped) {
     EXPECT_EQ(Value_Of('z'), 5);
 }
 
+TEST_F(FormulaTest, ValueTypedBeforeItsLetterIsKeptWhenTheLetterIsChosen) {
+    Value_Of('c') = 1;
+    Type_Value(2, "7");
+    Choose_Letter(2, 'c');
+    EXPECT_EQ(Value_Of('c'), 7);
+    EXPECT_EQ(Compute("c*2"), QStringLiteral("14"));
+    // from one letter to another the value does not move
+    Choose_Letter(2, 'd');
+    EXPECT_EQ(Value_Of('d'), 0);
+    EXPECT_EQ(Value_Of('c'), 7);
+
+    // a letter typed into the row's box counts as chosen
+    Type_Value(3, "5");
+    QTest::keyClicks(Control<QComboBox>(QStringLiteral("Combo1_3"))->lineEdit(), "k");
+    EXPECT_EQ(Value_Of('k'), 5);
+
+    // an empty value box leaves the letter's value alone
+    Value_Of('z') = 3;
+    Choose_Letter(4, 'z');
+    EXPECT_EQ(Value_Of('z'), 3);
+
+    // the ready-made formulas choose letters too
+    Type_Value(0, "2");
+    Choose_Circle_Formula(0);
+    EXPECT_EQ(Value_Of('r'), 2);
+    EXPECT_EQ(Compute(), QStringLiteral("12.5663706143592"));
+}
+
 TEST_F(FormulaTest, EvaluatesInTheMainWindowsModes) {
     Choose_Letter(0, 'a');
     Type_Value(0, "30");

@@ -4,6 +4,7 @@
 
 #include "Window_Driver.h"
 
+#include "tests/Every_Window.h"
 #include "ui/main/Scin_Cale_Colours.h"
 #include "ui/platform/Screen_Fit.h"
 #include "ui/platform/Translations.h"
@@ -352,11 +353,7 @@ using Window_Placement = Window_Driver;
 TEST_F(Window_Placement, EveryWindowOpensOnTheScreenCentredOverTheMainWindow) {
     const QRect free = window->screen()->availableGeometry();
     EXPECT_TRUE(free.contains(window->frameGeometry())) << window->width();
-    Press("Sta");
-    for (QAction *command : {window->Solv_Equn, window->Funn_Image, window->Fora_Edit,
-                             window->Menu_Author, window->Menu_Cale})
-        command->trigger();
-    QApplication::processEvents();
+    Open_Every_Window(*window);
     int others = 0;
     for (QWidget *other : QApplication::topLevelWidgets()) {
         if (!other->isVisible() || other == window.get()) continue;

@@ -39,6 +39,11 @@ const Ready_Made Circle_Formulas[] = {
     {"3.141592653589793  * (w*w-r*r)", "内圆半径", "外圆半径"},
 };
 
+bool Shows_Letter(const QComboBox *combo) {
+    const QString text = combo->currentText();
+    return !text.isEmpty() && text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z');
+}
+
 void Choose_Letter(QComboBox *combo, char letter) {
     combo->setCurrentIndex(letter - 'a');
 }
@@ -66,6 +71,7 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
         rows->addWidget(Fa_Letter[i], i, 2);
         rows->addWidget(Label4[i], i, 3);
         connect(Fa_Letter[i], &QLineEdit::textChanged, this, [this, i] { Fa_Letter_Change(i); });
+        connect(Combo1[i], &QComboBox::currentTextChanged, this, [this, i] { Combo1_Change(i); });
     }
 
     Fa_Circle = Platform::Named<QCheckBox>(QStringLiteral("Fa_Circle"), QStringLiteral("圆公式"),
@@ -155,6 +161,16 @@ void Formula_Edit::Fa_Letter_Change(int index) {
         return; // beyond the double range: the letter keeps its value
     }
     CalcModule::Variable_Values[letter[0].unicode() - 'a'] = value;
+}
+
+void Formula_Edit::Combo1_Change(int index) {
+    const bool had_letter = row_has_letter_[index];
+    row_has_letter_[index] = Shows_Letter(Combo1[index]);
+    // A value typed while the row had no letter had nowhere to go; it belongs
+    // to the letter now chosen, which the row shows beside it. A switch from
+    // one letter to another moves nothing: the old letter keeps its value.
+    if (!had_letter && row_has_letter_[index] && !Fa_Letter[index]->text().isEmpty())
+        Fa_Letter_Change(index);
 }
 
 void Formula_Edit::Fa_Circle_Click() {

@@ -23,6 +23,7 @@ class Formula_Edit : public QWidget {
 
     void Form_Load();
     void Fa_Letter_Change(int index);
+    void Combo1_Change(int index);
     void Fa_Circle_Click();
     void OptionButton1_Click(int index);
     void Fa_cale_Click();
@@ -39,4 +40,8 @@ class Formula_Edit : public QWidget {
     QLabel *Label3 = nullptr;
     QLineEdit *Fa_Result = nullptr;
     QPushButton *Fa_cale = nullptr;
+
+  private:
+    // whether each row's letter box shows a letter "a" to "z"
+    std::array<bool, Rows> row_has_letter_{};
 };

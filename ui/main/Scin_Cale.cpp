@@ -406,6 +406,12 @@ void Scin_Cale::Form_Load() {
 }
 
 void Scin_Cale::Clear_All() {
+    // While the statistics box lists its values, statistics mode goes on: a
+    // reset must not leave the list without the keys that use it.
+    const bool statistics_on = stat_box_ && stat_box_->isVisible();
+    std::array<bool, 5> statistics_keys{};
+    for (std::size_t i = 0; i < statistics_keys.size(); ++i)
+        statistics_keys[i] = Stac_Butn[i]->isEnabled();
     Sign_Next_Negative = true;
     Angle_Option[0]->setChecked(true);
     Sci_Display = false;
@@ -419,6 +425,9 @@ void Scin_Cale::Clear_All() {
     Target_Box->setText(QString());
     Expression->setText(QString());
     for (int i = 1; i <= 4; ++i) Stac_Butn[i]->setEnabled(false);
+    if (statistics_on)
+        for (std::size_t i = 0; i < statistics_keys.size(); ++i)
+            Stac_Butn[i]->setEnabled(statistics_keys[i]);
     Result_Shown = false;
 }
 

@@ -3,6 +3,7 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "radix/RadixModule.h"
@@ -25,6 +26,32 @@ const char *const Operator_Tokens[31] = {
     "and", "xor", "or",  "not", "^",    "^3",     "^2",  "ln",
     "log", "sin", "cos", "tan", "^(1/", "^(1/3)", "sqr", "2.718281828459045^",
     "10^", "asn", "acs", "atn", "!",    "abs",    "="};
+
+// Keys whose token stands before its argument: "(" and the functions, "e^x"
+// and ten-to-the-x included. After a result such a key cannot continue from
+// it ("5.sin" is no expression) and starts a new one, as a digit does.
+bool Starts_Operand(int index) {
+    switch (index) {
+    case 0:
+    case 6:
+    case 11:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 22:
+    case 23:
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+    case 29:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -61,7 +88,7 @@ void Scin_Cale::Oper_Butn_Click(int index) {
             Focus_Equals();
             return;
         }
-        Expression->setText(Target_Box->text());
+        Expression->setText(Starts_Operand(index) ? QString() : Target_Box->text());
         Result_Shown = false;
     }
     if (Number_Typed) {
@@ -236,9 +263,7 @@ void Scin_Cale::Evaluate() {
     if (!outcome.Number && CalcModule::Number_Base == 10)
         Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
     if (CalcModule::Number_Base == 10) {
-        Target_Box->setText(QString::fromStdString(
-            Result_Value > 1e15 ? CalcModule::Sci_Display_Text(Result_Value)
-                                : CalcModule::Fixed_Display_Text(Result_Value)));
+        Target_Box->setText(QString::fromStdString(CalcModule::Result_Display_Text(Result_Value)));
     }
     Expression->setText(Expression->text() + Target_Box->text());
     Append_History_Line(Expression->text());

@@ -3,7 +3,9 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
+#include "ui/main/Scin_Cale_Text.h"
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
 #include "ui/platform/Elided_Label.h"
@@ -65,7 +67,8 @@ void Scin_Cale::Menu_Past_Click() {
     // the finished "expression=result" line
     if (Result_Shown) Expression->setText(QString());
     Result_Shown = false;
-    Target_Box->setText(Platform::Clipboard_Text());
+    // "3×4÷2" or "−5" from another program means what it shows, not "342" or "5"
+    Target_Box->setText(Scin_Cale_Text::Ascii_Symbols(Platform::Clipboard_Text()));
     if (Holds_Operator(Target_Box->text())) {
         Expression->setText(Target_Box->text());
         Target_Box->setText(QString());
@@ -125,7 +128,7 @@ void Scin_Cale::Stac_Butn_Click(int index) {
     case 3: {
         double s = 0;
         if (StatModule::Std_Deviation(s) && std::isfinite(s))
-            Target_Box->setText(QString::fromStdString(CalcModule::Fixed_Display_Text(s)));
+            Target_Box->setText(QString::fromStdString(CalcModule::Value_Display_Text(s)));
         break;
     }
     default:

@@ -2,6 +2,7 @@
 
 #include "ui/main/Scin_Cale.h"
 
+#include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 #include "ui/main/Scin_Cale_Text.h"
 
@@ -66,7 +67,7 @@ void Scin_Cale::Digl_ProsButn_Click(int index) {
         if (!value || *value == 0) break;
         const double reciprocal = 1 / *value;
         if (!std::isfinite(reciprocal)) break;
-        Target_Box->setText(QString::fromStdString(CalcModule::Fixed_Display_Text(reciprocal)));
+        Target_Box->setText(QString::fromStdString(CalcModule::Value_Display_Text(reciprocal)));
         break;
     }
     default:

@@ -15,6 +15,24 @@ std::string To_Ascii(const QString &text) {
     return ascii;
 }
 
+QString Ascii_Symbols(const QString &text) {
+    QString mapped = text;
+    for (QChar &c : mapped) {
+        const char16_t u = c.unicode();
+        if (u == u'\u00D7' || u == u'\u00B7')
+            c = QLatin1Char('*');
+        else if (u == u'\u00F7')
+            c = QLatin1Char('/');
+        else if (u == u'\u2212' || u == u'\u2012' || u == u'\u2013')
+            c = QLatin1Char('-');
+        else if (u >= u'\uFF01' && u <= u'\uFF5E')
+            c = QChar(char16_t(u - 0xFEE0));
+        else if (u == u'\u3000')
+            c = QLatin1Char(' ');
+    }
+    return mapped;
+}
+
 std::optional<std::int32_t> Read_Hex(const QString &text) {
     if (text.isEmpty()) return std::nullopt;
     std::uint64_t value = 0;

@@ -14,6 +14,12 @@ namespace Scin_Cale_Text {
 // several bytes.
 std::string To_Ascii(const QString &text);
 
+// Symbols that other programs write for the calculator's own characters, in
+// those characters: the multiplication and division signs, the dashes and
+// minus sign, the full-width ASCII forms and the ideographic blank. Every
+// other character stays as it is.
+QString Ascii_Symbols(const QString &text);
+
 // Hexadecimal digits 0-9/A-F whose value fits 32 bits, read as a 32-bit
 // two's complement ("FFFFFFFF" is -1); nothing for any other text.
 std::optional<std::int32_t> Read_Hex(const QString &text);

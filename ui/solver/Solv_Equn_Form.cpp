@@ -29,6 +29,7 @@ const QString Result_Caption = QStringLiteral(" X =");
 const QString Bounds_Error_Text = QStringLiteral("定义域超出数值范围,请重新输入!");
 const QString Precision_Error_Text = QStringLiteral("精度超出范围,请重新输入!");
 const QString Max_Error_Error_Text = QStringLiteral("最大误差超出数值范围,请重新输入!");
+const QString Cancelled_Text = QStringLiteral("已取消");
 const QString Step_Stuck_Text = QStringLiteral("精度太高,x 无法按此步长前进,请降低精度!");
 
 constexpr std::size_t Letter_x = 'x' - 'a';
@@ -209,13 +210,13 @@ void Solv_Equn_Form::Find_Root() {
     Platform::Long_Task task(QStringLiteral("正在解方程……"), expected);
     const CalcModule::Calc_Settings settings{10, 32, CalcModule::Angle_Unit, 1};
 
-    enum class Pass { Done, Stopped, Stuck, Malformed, Window_Gone };
+    enum class Pass { Done, Stopped, Stuck, Cancelled, Malformed, Window_Gone };
     const auto Run_Pass = [&]() -> Pass {
         // the position is accumulated, not recomputed from the lower bound
         for (double x = lower; x <= upper; x += step) {
             if (x == previous_x) return Pass::Stuck; // the step no longer moves x
             // the progress dialog lets events through: the window may have been closed
-            if (task.Cancelled() || !alive) return alive ? Pass::Stopped : Pass::Window_Gone;
+            if (task.Cancelled() || !alive) return alive ? Pass::Cancelled : Pass::Window_Gone;
             CalcModule::Variable_Values[Letter_x] = x;
             const CalcModule::Outcome result = CalcModule::Calculate_Cleaned(working, settings);
             ++Evaluation_Count;
@@ -249,6 +250,8 @@ void Solv_Equn_Form::Find_Root() {
     if (outcome == Pass::Window_Gone) return;
     searching_ = false;
     if (outcome == Pass::Malformed) return Stop_With(Expression_Error_Text);
+    // a search cut short has found no answer either way: it must not claim there is none
+    if (outcome == Pass::Cancelled) return Stop_With(Cancelled_Text);
 
     if (max_error < best_error) Text1->setText(No_Solution_Text);
     X_Result->setText(Result_Caption + Text1->text());
