@@ -100,3 +100,21 @@ TEST(Files, FailureMessagesNameTheFileAndTheReason) {
     EXPECT_EQ(Platform::Open_Failure_Message("/a/b.qvx", "文件太大"),
               "无法打开文件 “/a/b.qvx”:文件太大");
 }
+
+TEST(Files, ATypedNameGetsItsExtensionUnlessThatReplacesAFileUnasked) {
+    QTemporaryDir dir;
+    const QString bare = dir.filePath("curve");
+    QString refusal;
+    EXPECT_EQ(Platform::Save_Path_With_Extension(bare, ".png", &refusal), bare + ".png");
+    EXPECT_TRUE(refusal.isEmpty());
+    EXPECT_EQ(Platform::Save_Path_With_Extension(bare + ".jpg", ".png", &refusal), bare + ".jpg");
+    // a folder, or a bare name the dialog confirmed, stays as chosen
+    EXPECT_EQ(Platform::Save_Path_With_Extension(dir.path(), ".png", &refusal), dir.path());
+    ASSERT_TRUE(Platform::Write_File(bare, "old", nullptr));
+    EXPECT_EQ(Platform::Save_Path_With_Extension(bare, ".png", &refusal), bare);
+    EXPECT_TRUE(refusal.isEmpty());
+    // the longer name is taken: the dialog never asked about it
+    ASSERT_TRUE(Platform::Write_File(dir.filePath("plot.png"), "old", nullptr));
+    Platform::Save_Path_With_Extension(dir.filePath("plot"), ".png", &refusal);
+    EXPECT_TRUE(refusal.contains(".png"));
+}

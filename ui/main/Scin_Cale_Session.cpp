@@ -151,28 +151,26 @@ void Scin_Cale::Apply_Session(const Session_State &state) {
 }
 
 void Scin_Cale::Menu_Save_Session_Click() {
-    QString path = Platform::Choose_Save_File(
+    const QString chosen = Platform::Choose_Save_File(
         QStringLiteral("保存会话"),
         session_path_.isEmpty() ? QStringLiteral("会话.qvx") : session_path_, Session_Filter);
-    if (path.isEmpty()) return;
-    // a name typed without an ending gets one
-    const QFileInfo chosen(path);
-    const bool extended = chosen.suffix().isEmpty() && !chosen.exists();
-    if (extended) path += QStringLiteral(".qvx");
+    if (chosen.isEmpty()) return;
+    QString reason;
+    const QString path =
+        Platform::Save_Path_With_Extension(chosen, QStringLiteral(".qvx"), &reason);
 
     const std::string bytes = Session_Format::Write(Session());
     // every saved file must open again: too large a session, or a value no
     // number can be written for, is refused before the old file is touched
-    QString reason;
     Session_State check;
     std::string problem;
-    // the dialog asked about replacing the name typed, not the one with ".qvx"
-    if (extended && QFileInfo::exists(path))
-        reason = QStringLiteral("已有同名文件;要替换它,请输入带 .qvx 的完整文件名");
-    else if (std::int64_t(bytes.size()) > Session_Format::Size_Limit)
+    if (!reason.isEmpty()) {
+        // refused already: the longer name is taken
+    } else if (std::int64_t(bytes.size()) > Session_Format::Size_Limit) {
         reason = QStringLiteral("会话超过 16 MiB,保存后将无法再打开");
-    else if (!Session_Format::Read(bytes, check, problem))
+    } else if (!Session_Format::Read(bytes, check, problem)) {
         reason = QStringLiteral("会话中有无法保存的内容(%1)").arg(Text(problem));
+    }
     if (reason.isEmpty() && Platform::Write_File(path, QByteArray::fromStdString(bytes), &reason)) {
         session_path_ = path;
         return;

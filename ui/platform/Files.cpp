@@ -49,6 +49,16 @@ QString Choose_Open_File(const QString &caption, const QString &filter) {
     return chooser(File_Request{false, caption, QString(), filter});
 }
 
+QString Save_Path_With_Extension(const QString &chosen, const QString &extension,
+                                 QString *refusal) {
+    const QFileInfo typed(chosen);
+    if (!typed.suffix().isEmpty() || typed.exists()) return chosen;
+    const QString path = chosen + extension;
+    if (QFileInfo::exists(path) && refusal)
+        *refusal = QStringLiteral("已有同名文件;要替换它,请输入带 %1 的完整文件名").arg(extension);
+    return path;
+}
+
 bool Write_File(const QString &path, const QByteArray &bytes, QString *reason) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());

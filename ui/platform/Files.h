@@ -28,6 +28,12 @@ Set_File_Chooser(File_Chooser chooser); // returns the previous one; empty: the 
 QString Choose_Save_File(const QString &caption, const QString &suggested, const QString &filter);
 QString Choose_Open_File(const QString &caption, const QString &filter);
 
+// The path a save dialog's answer stands for: a name typed without an
+// extension, and not naming anything that exists, gets the given one
+// (".png"). The dialog only asked about replacing the name as typed, so when
+// the longer name is taken already the save is refused: refusal says why.
+QString Save_Path_With_Extension(const QString &chosen, const QString &extension, QString *refusal);
+
 // Writes the whole text of a file or nothing. On failure returns false and
 // sets reason to a short Chinese text (with the system's own words where it
 // gives some); the file that was there is left byte for byte.

@@ -227,28 +227,20 @@ void Func_Image::Copy_Picture_Click() {
 }
 
 void Func_Image::Save_Picture_Click() {
-    QString path =
+    const QString chosen =
         Platform::Choose_Save_File(QStringLiteral("保存图像"), QStringLiteral("函数图像.png"),
                                    QStringLiteral("PNG 图像 (*.png)"));
-    if (path.isEmpty()) return;
-    // a name typed without an extension gets one; a folder is left for the
-    // write to refuse with its own reason
-    const QFileInfo chosen(path);
-    bool extended = false;
-    if (chosen.suffix().isEmpty() && !chosen.isDir())
-        path += QStringLiteral(".png"), extended = true;
+    if (chosen.isEmpty()) return;
+    QString reason;
+    const QString path =
+        Platform::Save_Path_With_Extension(chosen, QStringLiteral(".png"), &reason);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QString reason;
     buffer.open(QIODevice::WriteOnly);
-    // the dialog asked about replacing the name typed, not the one with ".png"
-    if (extended && QFileInfo::exists(path))
-        reason = QStringLiteral("已有同名文件;要替换它,请输入带 .png 的完整文件名");
-    else if (!Picture1->Image().save(&buffer, "PNG"))
+    if (reason.isEmpty() && !Picture1->Image().save(&buffer, "PNG"))
         reason = QStringLiteral("无法生成 PNG 图像");
-    else if (Platform::Write_File(path, bytes, &reason))
-        return;
+    if (reason.isEmpty() && Platform::Write_File(path, bytes, &reason)) return;
     Platform::Show_Warning(Platform::Save_Failure_Message(path, reason));
 }
 
