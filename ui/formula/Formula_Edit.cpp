@@ -22,10 +22,6 @@
 
 namespace {
 
-QString Indexed(const char *name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
 struct Ready_Made {
     const char *formula;
     const char *first_label;
@@ -56,15 +52,15 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     auto *rows = new QGridLayout;
     for (int i = 0; i < Rows; ++i) {
-        Combo1[i] = Platform::Named<QComboBox>(Indexed("Combo1", i),
+        Combo1[i] = Platform::Named<QComboBox>(Platform::Indexed_Name("Combo1", i),
                                                QStringLiteral("字母%1").arg(i + 1), this);
         Combo1[i]->setEditable(true);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
-        Label1[i] =
-            Platform::Named<QLabel>(Indexed("Label1", i), QString(), QStringLiteral("="), this);
-        Fa_Letter[i] = Platform::Named<QLineEdit>(Indexed("Fa_Letter", i),
+        Label1[i] = Platform::Named<QLabel>(Platform::Indexed_Name("Label1", i), QString(),
+                                            QStringLiteral("="), this);
+        Fa_Letter[i] = Platform::Named<QLineEdit>(Platform::Indexed_Name("Fa_Letter", i),
                                                   QStringLiteral("字母%1的值").arg(i + 1), this);
-        Label4[i] = Platform::Named<QLabel>(Indexed("Label4", i), QString(), this);
+        Label4[i] = Platform::Named<QLabel>(Platform::Indexed_Name("Label4", i), QString(), this);
         Label4[i]->setMinimumWidth(60);
         rows->addWidget(Combo1[i], i, 0);
         rows->addWidget(Label1[i], i, 1);
@@ -83,8 +79,8 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     const QString faces[] = {QStringLiteral("圆面积公式"), QStringLiteral("圆周长公式"),
                              QStringLiteral("圆环面积公式")};
     for (int i = 0; i < 3; ++i) {
-        OptionButton1[i] =
-            Platform::Named<QRadioButton>(Indexed("OptionButton1", i), faces[i], faces[i], Frame1);
+        OptionButton1[i] = Platform::Named<QRadioButton>(Platform::Indexed_Name("OptionButton1", i),
+                                                         faces[i], faces[i], Frame1);
         options->addButton(OptionButton1[i], i);
         // kept at their natural width, so that a click anywhere on the control
         // lands on its face and not in empty space beside it

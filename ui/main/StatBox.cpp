@@ -14,9 +14,7 @@
 
 namespace {
 QPushButton *Make_Button(const QString &face, const QString &name, QWidget *parent) {
-    auto *b = new QPushButton(face, parent);
-    b->setObjectName(name);
-    b->setAccessibleName(face);
+    auto *b = Platform::Named<QPushButton>(name, face, face, parent);
     b->setAutoDefault(false);
     return b;
 }
@@ -26,13 +24,9 @@ StatBox::StatBox(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("统计框"));
     setObjectName(QStringLiteral("StatBox"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("数据"));
+    List1 = Platform::Named<QListWidget>(QStringLiteral("List1"), QStringLiteral("数据"), this);
 
-    Text3 = new QLineEdit(this);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setAccessibleName(QStringLiteral("个数"));
+    Text3 = Platform::Named<QLineEdit>(QStringLiteral("Text3"), QStringLiteral("个数"), this);
     Text3->setReadOnly(true);
 
     Back = Make_Button(QStringLiteral("返回"), QStringLiteral("Back"), this);

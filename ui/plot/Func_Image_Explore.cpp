@@ -6,6 +6,7 @@
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Files.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
@@ -83,13 +84,11 @@ void Func_Image::Build_Explorer() {
                        "右键或菜单键复制、保存图像"));
     Picture1->installEventFilter(this);
 
-    Coordinate_Line = new QLabel(this);
-    Coordinate_Line->setObjectName(QStringLiteral("Coordinate_Line"));
-    Coordinate_Line->setAccessibleName(QStringLiteral("指针处的坐标"));
+    Coordinate_Line = Platform::Named<QLabel>(QStringLiteral("Coordinate_Line"),
+                                              QStringLiteral("指针处的坐标"), this);
     Coordinate_Line->setTextInteractionFlags(Qt::NoTextInteraction);
 
-    Picture_Menu = new QMenu(this);
-    Picture_Menu->setObjectName(QStringLiteral("Picture_Menu"));
+    Picture_Menu = Platform::Named<QMenu>(QStringLiteral("Picture_Menu"), QString(), this);
     Copy_Picture = Picture_Menu->addAction(QStringLiteral("复制图像"));
     Copy_Picture->setObjectName(QStringLiteral("Copy_Picture"));
     Save_Picture = Picture_Menu->addAction(QStringLiteral("保存图像…"));

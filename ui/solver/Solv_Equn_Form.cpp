@@ -81,24 +81,22 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Solv_Equn_Form"));
     setWindowTitle(QStringLiteral("解一元方程"));
 
-    Frame3 = new QGroupBox(QStringLiteral("解一元方程"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3 = Platform::Named<QGroupBox>(QStringLiteral("Frame3"), QString(),
+                                        QStringLiteral("解一元方程"), this);
 
     Equn_Expn = Make_Box(QStringLiteral("Equn_Expn"), QStringLiteral("原方程"), QString(), Frame3);
     E_min =
         Make_Box(QStringLiteral("E_min"), QStringLiteral("下限"), QStringLiteral("-1000"), Frame3);
     E_max =
         Make_Box(QStringLiteral("E_max"), QStringLiteral("上限"), QStringLiteral("1000"), Frame3);
-    Precision = new QComboBox(Frame3);
-    Precision->setObjectName(QStringLiteral("Precision"));
-    Precision->setAccessibleName(QStringLiteral("精度"));
+    Precision =
+        Platform::Named<QComboBox>(QStringLiteral("Precision"), QStringLiteral("精度"), Frame3);
     Precision->setEditable(true);
     Precision->setInsertPolicy(QComboBox::NoInsert);
     Max_Error = Make_Box(QStringLiteral("Max_Error"), QStringLiteral("可允许的最大误差"),
                          QStringLiteral("1e-6"), Frame3);
-    Command4 = new QPushButton(QStringLiteral("解"), Frame3);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setAccessibleName(QStringLiteral("解"));
+    Command4 = Platform::Named<QPushButton>(QStringLiteral("Command4"), QStringLiteral("解"),
+                                            QStringLiteral("解"), Frame3);
     Command4->setAutoDefault(false);
     X_Result = Make_Box(QStringLiteral("X_Result"), QStringLiteral("结果"), Result_Caption, Frame3);
     Error_Box =
