@@ -1,9 +1,9 @@
 #include "ui/formula/Formula_Edit.h"
 
 #include "engine/CalcModule.h"
-#include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 
 #include <QButtonGroup>
@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -150,13 +149,9 @@ void Formula_Edit::Fa_Letter_Change(int index) {
     const QString letter = Combo1[index]->currentText().left(1);
     // a row without a letter has nowhere to store its value
     if (letter.isEmpty() || letter[0] < QLatin1Char('a') || letter[0] > QLatin1Char('z')) return;
-    double value = 0;
-    try {
-        value = CalcModule::Leading_Number_Value(Fa_Letter[index]->text().toStdString());
-    } catch (const std::range_error &) {
-        return; // beyond the double range: the letter keeps its value
-    }
-    CalcModule::Variable_Values[letter[0].unicode() - 'a'] = value;
+    // beyond the double range: the letter keeps its value
+    if (const auto value = Platform::Leading_Number(Fa_Letter[index]->text()))
+        CalcModule::Variable_Values[letter[0].unicode() - 'a'] = *value;
 }
 
 void Formula_Edit::Combo1_Change(int index) {

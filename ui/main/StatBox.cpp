@@ -1,8 +1,8 @@
 #include "ui/main/StatBox.h"
 
-#include "engine/NumberText.h"
 #include "ui/main/StatModule.h"
 #include "ui/platform/Controls.h"
+#include "ui/platform/Number_Texts.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 namespace {
 QPushButton *Make_Button(const QString &face, const QString &name, QWidget *parent) {
@@ -53,15 +52,11 @@ StatBox::~StatBox() = default;
 
 bool StatBox::Add_Value(const QString &t) {
     if (t.isEmpty()) return false;
-    double value = 0;
-    try {
-        value = CalcModule::Leading_Number_Value(t.toStdString());
-    } catch (const std::range_error &) {
-        // a number beyond the double range has no value to take part in the sums
-        return false;
-    }
+    const auto value = Platform::Leading_Number(t);
+    // a number beyond the double range has no value to take part in the sums
+    if (!value) return false;
     const int at = StatModule::Stat_Count;
-    if (!StatModule::Add(value)) return false;
+    if (!StatModule::Add(*value)) return false;
     List1->insertItem(at, t);
     List1->setCurrentRow(at);
     Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));

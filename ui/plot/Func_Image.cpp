@@ -3,9 +3,9 @@
 #include "engine/CalcModule.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Tab_Chain.h"
 #include "ui/plot/Drawing_Surface.h"
-#include "ui/plot/Plot_Numbers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -286,7 +286,8 @@ void Func_Image::Build_Tab_Chain() {
 
 std::int16_t Func_Image::Read_Move_Step() const {
     // held to the 16-bit range instead of overflowing
-    const double value = std::clamp(Plot_Numbers::Number_In(Text2->text()), -32768.0, 32767.0);
+    const double value =
+        std::clamp(Platform::Leading_Number(Text2->text()).value_or(0), -32768.0, 32767.0);
     return CalcModule::Round_To_Int16(value);
 }
 
@@ -396,7 +397,7 @@ void Func_Image::Check1_Click() {
 
 void Func_Image::X_Zoom_Click() {
     // each rule that holds overrides the ones before it
-    const double z = Plot_Numbers::Number_In(X_Zoom->currentText());
+    const double z = Platform::Leading_Number(X_Zoom->currentText()).value_or(0);
     const auto write = [this](const char *text) {
         Density->setEditText(QString::fromLatin1(text));
     };
@@ -408,9 +409,9 @@ void Func_Image::X_Zoom_Click() {
 }
 
 void Func_Image::Display_Click() {
-    X_Scale = Plot_Numbers::Number_In(X_Zoom->currentText());
-    Y_Scale = Plot_Numbers::Number_In(Y_Zoom->currentText());
-    Step_Size = Plot_Numbers::Number_In(Density->currentText());
+    X_Scale = Platform::Leading_Number(X_Zoom->currentText()).value_or(0);
+    Y_Scale = Platform::Leading_Number(Y_Zoom->currentText()).value_or(0);
+    Step_Size = Platform::Leading_Number(Density->currentText()).value_or(0);
     view_drawn_ = true;
     Draw_Image();
 }
