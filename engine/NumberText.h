@@ -58,10 +58,14 @@ std::string Oct_Text(std::int32_t value);
 bool Read_Hex_Text(std::string_view text, std::int32_t &value);
 
 // A name of up to four characters as one number, so that names can be
-// switched on: "sin" is 's' << 16 | 'i' << 8 | 'n'.
+// switched on: "sin" is 's' << 16 | 'i' << 8 | 'n'. Of a longer name only
+// the last four characters count. The loop runs a fixed four times so that
+// the compiler unrolls it: names are switched on for every operator read.
 constexpr std::uint32_t Name_Code(std::string_view name) {
+    if (name.size() > 4) name.remove_prefix(name.size() - 4);
     std::uint32_t code = 0;
-    for (char c : name) code = code << 8 | static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < 4; ++i)
+        if (i < name.size()) code = code << 8 | static_cast<unsigned char>(name[i]);
     return code;
 }
 

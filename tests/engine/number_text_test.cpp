@@ -213,4 +213,8 @@ TEST(NumberText, NameCodesKeepNamesApart) {
                 EXPECT_NE(Name_Code(a), Name_Code(b)) << a << " " << b;
             }
     static_assert(Name_Code("sin") == (std::uint32_t('s') << 16 | 'i' << 8 | 'n'));
+    // a longer name keeps its last four characters, never a shorter name's code
+    EXPECT_EQ(Name_Code("arcsinh"), Name_Code("sinh"));
+    EXPECT_NE(Name_Code("asin"), Name_Code("sin"));
+    EXPECT_NE(Name_Code("xxsin"), Name_Code("sin"));
 }
