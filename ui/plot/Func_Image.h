@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -111,6 +112,8 @@ class Func_Image : public QWidget {
 
   private:
     void Build_Controls();
+    QGroupBox *Build_Angle_Frame(QWidget *panel);
+    QGridLayout *Build_Move_Pad(QWidget *panel);
     void Follow_Angle_Unit(int unit);
     void Write_Full_Turn();
     std::int16_t Read_Move_Step() const;
