@@ -38,5 +38,7 @@ class Solv_Equn_Form : public QWidget {
     QLineEdit *Text1 = nullptr; // never shown: the estimate of x between passes
 
   private:
+    void Build_Layout();
+
     bool searching_ = false;
 };
