@@ -8,10 +8,12 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 class Formula_Edit : public QWidget {
     Q_OBJECT
@@ -42,6 +44,10 @@ class Formula_Edit : public QWidget {
     QPushButton *Fa_cale = nullptr;
 
   private:
+    QGridLayout *Build_Rows();
+    QVBoxLayout *Build_Circle();
+    QGridLayout *Build_Formula();
+
     // whether each row's letter box shows a letter "a" to "z"
     std::array<bool, Rows> row_has_letter_{};
 };
