@@ -59,10 +59,10 @@ struct Plot : ::testing::Test {
     // surface position of the curve point (X, Y) in the current view
     double Cx() { return float(Surface()->Width() / 2); }
     double Cy() { return float(Surface()->Height() / 2); }
-    double Sx(double X) { return Cx() + w->X_Scale * X + w->Shift_X; }
-    double Sy(double Y) { return Cy() - w->Y_Scale * Y + w->Shift_Y; }
+    double Sx(double X) { return Cx() + w->State().X_Scale * X + w->State().Shift_X; }
+    double Sy(double Y) { return Cy() - w->State().Y_Scale * Y + w->State().Shift_Y; }
     std::int32_t At(double X, double Y) { return Surface()->Color_At(Sx(X), Sy(Y)); }
-    std::int32_t Curve() { return std::int32_t(w->Curve_Color); }
+    std::int32_t Curve() { return std::int32_t(w->State().Curve_Color); }
 
     QSet<std::uint32_t> Colours() {
         QSet<std::uint32_t> seen;

@@ -30,6 +30,7 @@ class Formula_Edit : public QWidget {
     void OptionButton1_Click(int index);
     void Fa_cale_Click();
 
+  private:
     std::array<QComboBox *, Rows> Combo1{};
     std::array<QLabel *, Rows> Label1{};
     std::array<QLineEdit *, Rows> Fa_Letter{};
@@ -43,7 +44,6 @@ class Formula_Edit : public QWidget {
     QLineEdit *Fa_Result = nullptr;
     QPushButton *Fa_cale = nullptr;
 
-  private:
     QGridLayout *Build_Rows();
     QVBoxLayout *Build_Circle();
     QGridLayout *Build_Formula();

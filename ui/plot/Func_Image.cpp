@@ -131,6 +131,11 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     Place_Coordinate_Line();
 }
 
+Func_Image::View_State Func_Image::State() const {
+    return {X_Scale, Y_Scale,   Step_Size,  Curve_Color, Shift_X,
+            Shift_Y, Move_Step, Domain_Min, Domain_Max};
+}
+
 void Func_Image::Build_Controls() {
     setObjectName(QStringLiteral("Func_Image"));
 
