@@ -1,6 +1,7 @@
 // The help window: the file shown whole and read-only, Ctrl+F search that
 // goes round the text, and the button that hands the file to the editor.
 
+#include "tests/Program_State.h"
 #include "ui/about/Help_Window.h"
 #include "ui/platform/Platform.h"
 
@@ -19,8 +20,7 @@ namespace {
 class Help : public ::testing::Test {
   protected:
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
+        Reset_Program_State();
         ASSERT_TRUE(folder.isValid());
         path = folder.filePath("Help.Txt");
         QFile file(path);
@@ -38,7 +38,7 @@ class Help : public ::testing::Test {
     }
     void TearDown() override {
         window.reset();
-        Help_Window::Set_Help_File(QString());
+        Reset_Program_State();
     }
     template <class T> T *Find(const char *name) const {
         T *control = window->findChild<T *>(name);

@@ -114,7 +114,6 @@ Session_State Random_State(std::mt19937 &random) {
 class Session : public Window_Driver {
   protected:
     void SetUp() override {
-        CalcModule::Variable_Values.fill(0);
         Window_Driver::SetUp();
         previous_chooser = Platform::Set_File_Chooser([this](const Platform::File_Request &r) {
             requests << r;

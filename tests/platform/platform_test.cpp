@@ -1,4 +1,5 @@
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Platform.h"
@@ -9,14 +10,10 @@
 namespace {
 struct Recording : ::testing::Test {
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
+        Reset_Program_State();
         Platform::Install_Engine_Warnings();
     }
-    void TearDown() override {
-        Platform::Clear_Recording();
-        CalcModule::Set_Warning_Handler(nullptr);
-    }
+    void TearDown() override { Reset_Program_State(); }
 };
 } // namespace
 

@@ -3,6 +3,7 @@
 // by name and to read the surface at curve coordinates.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Func_Image.h"
@@ -21,13 +22,14 @@ struct Plot : ::testing::Test {
     std::unique_ptr<Func_Image> w;
 
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
-        CalcModule::Angle_Unit = 0;
+        Reset_Program_State();
         w = std::make_unique<Func_Image>();
         w->show();
     }
-    void TearDown() override { w.reset(); }
+    void TearDown() override {
+        w.reset();
+        Reset_Program_State();
+    }
 
     template <class T> T *Find(const QString &name) {
         T *control = w->findChild<T *>(name);

@@ -1,6 +1,7 @@
 // The solver's result boxes show every message and result whole, also with
 // the window at its smallest size.
 
+#include "tests/Program_State.h"
 #include "ui/platform/Platform.h"
 #include "ui/solver/Solv_Equn_Form.h"
 
@@ -33,7 +34,7 @@ bool Shows_Whole(QLineEdit *box) {
 } // namespace
 
 TEST(Solver_Layout, MessagesAndResultsFitTheirBoxesAtTheSmallestSize) {
-    Platform::Set_Recording(true);
+    Reset_Program_State();
     Solv_Equn_Form form;
     form.show();
     form.layout()->activate();

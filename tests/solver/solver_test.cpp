@@ -2,6 +2,7 @@
 // passes, failing points, refused inputs and cancelling a long search.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 #include "ui/solver/Solv_Equn_Form.h"
@@ -29,12 +30,11 @@ struct Inputs {
 class SolverTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
+        Reset_Program_State();
         Platform::Install_Engine_Warnings();
-        CalcModule::Angle_Unit = 0;
         form.show();
     }
+    void TearDown() override { Reset_Program_State(); }
     QString Text(const char *name) { return form.findChild<QLineEdit *>(name)->text(); }
     void Solve(const Inputs &in) {
         form.findChild<QLineEdit *>("Equn_Expn")->setText(QString::fromUtf8(in.equation));
