@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -75,8 +76,11 @@ TEST_F(Explore, WheelNotchZoomsBothListsAroundTheCurvePointUnderThePointer) {
         EXPECT_EQ(Combo("Density"), c.density) << c.x_zoom;
         // the view is redrawn at the new scales, with (29, 14.5) still under the pointer
         EXPECT_EQ(w->State().X_Scale, Combo("X_Zoom").toDouble());
-        EXPECT_NEAR(Sx(29.25), Units(200), 15) << c.x_zoom;
-        EXPECT_NEAR(Sy(14.5), Units(84), 15) << c.y_zoom;
+        // (29.25, 14.5) at (3000, 1260): 2707.5 + Shift_X + 29.25 z = 3000 and
+        // 1575 + Shift_Y - 14.5 z = 1260, within a pixel
+        const double zx = Combo("X_Zoom").toDouble(), zy = Combo("Y_Zoom").toDouble();
+        EXPECT_NEAR(w->State().Shift_X, 292.5 - 29.25 * zx, 15) << c.x_zoom;
+        EXPECT_NEAR(w->State().Shift_Y, -315 + 14.5 * zy, 15) << c.y_zoom;
         if (w->State().X_Scale >= 10) {
             EXPECT_TRUE(Curve_Near(Units(200), Units(84))) << c.x_zoom;
         }
@@ -176,7 +180,8 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         EXPECT_EQ(Surface()->Drag_Offset(), c.to - c.from);
         EXPECT_EQ(Surface()->Image(), before);
         const QImage shown = Surface()->grab().toImage();
-        const int axis = int(std::floor((Cx() + w->State().Shift_X) / 15)) + c.to.x() - c.from.x();
+        // the y axis stands in the centre's column, 180, until the view moves
+        const int axis = int(std::floor(Cx() / 15)) + c.to.x() - c.from.x();
         if (axis >= 0 && axis < shown.width()) {
             EXPECT_EQ(Drawing_Surface::From_Rgb(
                           shown.pixel(axis, 5 + std::max(0, c.to.y() - c.from.y()))),
@@ -188,9 +193,9 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         EXPECT_EQ(w->State().Shift_X, x0 + 15 * (c.to.x() - c.from.x())) << c.zoom;
         EXPECT_EQ(w->State().Shift_Y, y0 + 15 * (c.to.y() - c.from.y())) << c.zoom;
         // the drawing follows: the explicit range is that of the moved origin
-        const double m = Cx() / w->State().X_Scale;
+        const double zoom = std::atof(c.zoom), m = Cx() / zoom;
         EXPECT_EQ(Text("Fun_min").toDouble(),
-                  std::floor(-m) - w->State().Shift_X / w->State().X_Scale);
+                  std::floor(-m) - 15.0 * (c.to.x() - c.from.x()) / zoom);
         Click("Reversion");
     }
 
@@ -327,20 +332,20 @@ TEST_F(Explore, KeysOfTheFocusedSurface) {
     EXPECT_EQ(Curve(), colour);
 
     // "+" and "-" zoom around the centre, whose curve point stays there
-    const double X = (Cx() - Cx() - w->State().Shift_X) / 10,
-                 Y = (Cy() + w->State().Shift_Y - Cy()) / 10;
+    // at the home view the centre shows (0, -17): at zoom z the origin stands
+    // in the centre's column and 17 z units below the centre
     QTest::keyClick(Surface(), '+');
     EXPECT_EQ(Combo("X_Zoom"), "30");
     EXPECT_EQ(Combo("Y_Zoom"), "30");
-    EXPECT_NEAR(Sx(X), Cx(), 1);
-    EXPECT_NEAR(Sy(Y), Cy(), 1);
+    EXPECT_NEAR(w->State().Shift_X, 0, 1);
+    EXPECT_NEAR(w->State().Shift_Y, -17 * 30, 1);
     QTest::keyClick(Surface(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(Combo("X_Zoom"), "50");
     QTest::keyClick(Surface(), '-');
     QTest::keyClick(Surface(), '-');
     EXPECT_EQ(Combo("X_Zoom"), "10");
     EXPECT_EQ(Combo("Y_Zoom"), "10");
-    EXPECT_NEAR(Sy(Y), Cy(), 1);
+    EXPECT_NEAR(w->State().Shift_Y, -17 * 10, 1);
 }
 
 TEST_F(Explore, CopyAndSaveThePicture) {

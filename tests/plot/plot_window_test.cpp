@@ -195,8 +195,11 @@ TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     Click("CommandButton1");
     Click("CommandButton1");
     EXPECT_EQ(w->State().Shift_Y, -170 - 2 * 222);
+    Moved(0, -2 * 222);
     EXPECT_EQ(At(-265, 0), 77777);
-    EXPECT_DOUBLE_EQ(Sy(0), Cy() - 614);
+    // the x axis now stands 614 units above the centre, the row above it is blank
+    EXPECT_EQ(Surface()->Color_At(100, Cy() - 614), 77777);
+    EXPECT_EQ(Surface()->Color_At(100, Cy() - 614 - 15), 0xFFFFFF);
     Click("CommandButton3");
     Click("CommandButton4");
     EXPECT_EQ(w->State().Shift_Y, -392);
