@@ -7,9 +7,8 @@
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 
-void Reset_Program_State() {
-    // the engine's modes, letters and warning route as at start-up; a fixture
-    // that wants the program's warning boxes installs them after this
+void Reset_Program_State(Engine_Warnings warnings) {
+    // the engine's modes, letters and warning route as a fresh process has them
     CalcModule::Number_Base = 10;
     CalcModule::Word_Length = 32;
     CalcModule::Angle_Unit = 0;
@@ -28,4 +27,5 @@ void Reset_Program_State() {
     Platform::Long_Task::Simulate_Step_Time(0);
 
     Help_Window::Set_Help_File(QString());
+    if (warnings == Engine_Warnings::Boxes) Platform::Install_Engine_Warnings();
 }

@@ -27,8 +27,7 @@ double &Value_Of(char letter) {
 class FormulaTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Reset_Program_State();
-        Platform::Install_Engine_Warnings();
+        Reset_Program_State(Engine_Warnings::Boxes);
         form.show();
     }
     void TearDown() override { Reset_Program_State(); }

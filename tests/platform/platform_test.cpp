@@ -9,10 +9,7 @@
 
 namespace {
 struct Recording : ::testing::Test {
-    void SetUp() override {
-        Reset_Program_State();
-        Platform::Install_Engine_Warnings();
-    }
+    void SetUp() override { Reset_Program_State(Engine_Warnings::Boxes); }
     void TearDown() override { Reset_Program_State(); }
 };
 } // namespace

@@ -30,8 +30,7 @@ struct Inputs {
 class SolverTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Reset_Program_State();
-        Platform::Install_Engine_Warnings();
+        Reset_Program_State(Engine_Warnings::Boxes);
         form.show();
     }
     void TearDown() override { Reset_Program_State(); }
