@@ -115,14 +115,13 @@ class Session : public Window_Driver {
   protected:
     void SetUp() override {
         Window_Driver::SetUp();
-        previous_chooser = Platform::Set_File_Chooser([this](const Platform::File_Request &r) {
+        Platform::Set_File_Chooser([this](const Platform::File_Request &r) {
             requests << r;
             return answer;
         });
         ASSERT_TRUE(folder.isValid());
     }
     void TearDown() override {
-        Platform::Set_File_Chooser(previous_chooser);
         Close_Other_Windows();
         Window_Driver::TearDown();
     }
@@ -214,7 +213,6 @@ class Session : public Window_Driver {
     QTemporaryDir folder;
     QString answer;
     QList<Platform::File_Request> requests;
-    Platform::File_Chooser previous_chooser;
 };
 
 } // namespace
