@@ -40,43 +40,6 @@ class Func_Image : public QWidget {
     };
     View_State State() const;
 
-    // Handlers.
-    void Form_Load();
-    void Form_Resize();
-    void Angle_Option_Click(int index);
-    void Parameter_Equation_Click();
-    void Check1_Click();
-    void X_Zoom_Click();
-    void Display_Click();
-    void CommandButton1_Click();
-    void CommandButton2_Click();
-    void CommandButton3_Click();
-    void CommandButton4_Click();
-    void Reversion_Click();
-
-    void Draw_Image();
-
-    // Exploring the plot with the pointer and the keys (Func_Image_Explore.cpp).
-    // Positions on the surface are in its units, as the drawing's.
-    static constexpr int Wheel_Notch = 120; // wheel units of one notch
-    // Moves the zooms notches items along their lists (negative: zoom out) and
-    // shifts the origin so that the curve point at (sx, sy) stays there.
-    void Zoom_Around(double sx, double sy, int notches, bool x_axis, bool y_axis);
-    void Picture1_Wheel(double sx, double sy, int delta, Qt::KeyboardModifiers modifiers);
-    // A drag by (dx, dy) units moves the origin by as much and redraws.
-    void Picture1_Drag(double dx, double dy);
-    // "x = … y = …" for a surface position, in explicit mode followed by
-    // "f(x) = …" or "f(x) 无定义"; never opens a box.
-    QString Coordinates_At(double sx, double sy);
-    void Picture1_Hover(double sx, double sy);
-    bool Picture1_KeyPress(int key, const QString &text);
-    void Copy_Picture_Click();
-    void Save_Picture_Click();
-
-  protected:
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
   private:
     // Controls.
     Drawing_Surface *Picture1;
@@ -119,6 +82,45 @@ class Func_Image : public QWidget {
     double Domain_Min = 0;
     double Domain_Max = 0;
 
+  public:
+    // Handlers.
+    void Form_Load();
+    void Form_Resize();
+    void Angle_Option_Click(int index);
+    void Parameter_Equation_Click();
+    void Check1_Click();
+    void X_Zoom_Click();
+    void Display_Click();
+    void CommandButton1_Click();
+    void CommandButton2_Click();
+    void CommandButton3_Click();
+    void CommandButton4_Click();
+    void Reversion_Click();
+
+    void Draw_Image();
+
+    // Exploring the plot with the pointer and the keys (Func_Image_Explore.cpp).
+    // Positions on the surface are in its units, as the drawing's.
+    static constexpr int Wheel_Notch = 120; // wheel units of one notch
+    // Moves the zooms notches items along their lists (negative: zoom out) and
+    // shifts the origin so that the curve point at (sx, sy) stays there.
+    void Zoom_Around(double sx, double sy, int notches, bool x_axis, bool y_axis);
+    void Picture1_Wheel(double sx, double sy, int delta, Qt::KeyboardModifiers modifiers);
+    // A drag by (dx, dy) units moves the origin by as much and redraws.
+    void Picture1_Drag(double dx, double dy);
+    // "x = … y = …" for a surface position, in explicit mode followed by
+    // "f(x) = …" or "f(x) 无定义"; never opens a box.
+    QString Coordinates_At(double sx, double sy);
+    void Picture1_Hover(double sx, double sy);
+    bool Picture1_KeyPress(int key, const QString &text);
+    void Copy_Picture_Click();
+    void Save_Picture_Click();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
     void Build_Controls();
     QGroupBox *Build_Angle_Frame(QWidget *panel);
     QGridLayout *Build_Move_Pad(QWidget *panel);
