@@ -177,6 +177,32 @@ void Func_Image::Build_Controls() {
     row({New_Label("定义域:", "Label2", panel), Fun_min, New_Label(" < X <", "Label3", panel),
          Fun_max});
 
+    column->addLayout(Build_Zoom_Grid(panel));
+
+    Display = New_Button("显示图像", "Display", panel);
+    preserving = New_Check("保留图像", "preserving", panel);
+    row({Display, preserving});
+
+    column->addWidget(Build_Angle_Frame(panel));
+    column->addLayout(Build_Move_Pad(panel));
+    column->addStretch(1);
+
+    // the surface right of the column, created after it: a window gives its
+    // first focus to the first control of its chain, and a Tab order set later
+    // cannot move the chain's first control to its end
+    Picture1 = new Drawing_Surface(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("函数图像"));
+
+    // the window's own layout only places the column; the surface is positioned by hand
+    auto *window_layout = new QHBoxLayout(this);
+    window_layout->setContentsMargins(0, 0, 0, 0);
+    panel->setFixedWidth(int(std::lround(Surface_Left / Picture1->Units_Per_Pixel_X())) - 4);
+    window_layout->addWidget(panel);
+    window_layout->addStretch(1);
+}
+
+QGridLayout *Func_Image::Build_Zoom_Grid(QWidget *panel) {
     struct Zoom_Row {
         QComboBox *Func_Image::*box;
         const char *text, *name, *accessible, *caption, *label;
@@ -195,30 +221,7 @@ void Func_Image::Build_Controls() {
         zooms->addWidget(this->*zoom_rows[i].box, i, 1);
     }
     zooms->setColumnStretch(1, 1);
-    column->addLayout(zooms);
-
-    Display = New_Button("显示图像", "Display", panel);
-    preserving = New_Check("保留图像", "preserving", panel);
-    row({Display, preserving});
-
-    column->addWidget(Build_Angle_Frame(panel));
-
-    column->addLayout(Build_Move_Pad(panel));
-    column->addStretch(1);
-
-    // the surface right of the column, created after it: a window gives its
-    // first focus to the first control of its chain, and a Tab order set later
-    // cannot move the chain's first control to its end
-    Picture1 = new Drawing_Surface(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("函数图像"));
-
-    // the window's own layout only places the column; the surface is positioned by hand
-    auto *window_layout = new QHBoxLayout(this);
-    window_layout->setContentsMargins(0, 0, 0, 0);
-    panel->setFixedWidth(int(std::lround(Surface_Left / Picture1->Units_Per_Pixel_X())) - 4);
-    window_layout->addWidget(panel);
-    window_layout->addStretch(1);
+    return zooms;
 }
 
 QGroupBox *Func_Image::Build_Angle_Frame(QWidget *panel) {

@@ -122,6 +122,7 @@ class Func_Image : public QWidget {
 
   private:
     void Build_Controls();
+    QGridLayout *Build_Zoom_Grid(QWidget *panel);
     QGroupBox *Build_Angle_Frame(QWidget *panel);
     QGridLayout *Build_Move_Pad(QWidget *panel);
     void Follow_Angle_Unit(int unit);
