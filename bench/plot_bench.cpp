@@ -17,12 +17,14 @@ namespace {
 void Draw_Sine(benchmark::State &state) {
     Func_Image window;
     window.show();
-    window.Y_Expression->setText(QStringLiteral("sin(x)"));
-    window.X_Zoom->setEditText(QStringLiteral("10"));
-    window.Y_Zoom->setEditText(QStringLiteral("10"));
-    window.Density->setEditText(QStringLiteral("0.001"));
+    window.findChild<QLineEdit *>(QStringLiteral("Y_Expression"))
+        ->setText(QStringLiteral("sin(x)"));
+    window.findChild<QComboBox *>(QStringLiteral("X_Zoom"))->setEditText(QStringLiteral("10"));
+    window.findChild<QComboBox *>(QStringLiteral("Y_Zoom"))->setEditText(QStringLiteral("10"));
+    window.findChild<QComboBox *>(QStringLiteral("Density"))->setEditText(QStringLiteral("0.001"));
     for (auto _ : state) window.Display_Click();
-    const double samples = (window.Domain_Max - window.Domain_Min) / window.Step_Size + 1;
+    const double samples =
+        (window.State().Domain_Max - window.State().Domain_Min) / window.State().Step_Size + 1;
     state.counters["samples"] = samples;
     state.counters["samples_per_second"] =
         benchmark::Counter(samples, benchmark::Counter::kIsIterationInvariantRate);
@@ -33,19 +35,21 @@ struct Default_View {
     Func_Image window;
     Default_View() {
         window.show();
-        window.Y_Expression->setText(QStringLiteral("sin(x)"));
+        window.findChild<QLineEdit *>(QStringLiteral("Y_Expression"))
+            ->setText(QStringLiteral("sin(x)"));
         Reset();
         window.Display_Click();
     }
     void Reset() {
-        window.X_Zoom->setEditText(QStringLiteral("10"));
-        window.Y_Zoom->setEditText(QStringLiteral("10"));
-        window.Density->setEditText(QStringLiteral("1"));
-        window.Shift_X = 0;
-        window.Shift_Y = Func_Image::Home_Shift_Y;
+        window.findChild<QComboBox *>(QStringLiteral("X_Zoom"))->setEditText(QStringLiteral("10"));
+        window.findChild<QComboBox *>(QStringLiteral("Y_Zoom"))->setEditText(QStringLiteral("10"));
+        window.findChild<QComboBox *>(QStringLiteral("Density"))->setEditText(QStringLiteral("1"));
+        window.Reversion_Click(); // the origin back home
     }
     double Samples() const {
-        return std::floor((window.Domain_Max - window.Domain_Min) / window.Step_Size) + 1;
+        return std::floor((window.State().Domain_Max - window.State().Domain_Min) /
+                          window.State().Step_Size) +
+               1;
     }
 };
 

@@ -13,16 +13,17 @@ namespace {
 
 void Find_Root_Square(benchmark::State &state) {
     Solv_Equn_Form form;
-    form.Equn_Expn->setText(QStringLiteral("x^2=4"));
-    form.Precision->setEditText(QStringLiteral("-2"));
+    form.findChild<QLineEdit *>(QStringLiteral("Equn_Expn"))->setText(QStringLiteral("x^2=4"));
+    form.findChild<QComboBox *>(QStringLiteral("Precision"))->setEditText(QStringLiteral("-2"));
     long long points = 0;
     for (auto _ : state) {
         form.Find_Root();
-        points += form.Evaluation_Count;
+        points += form.State().Evaluation_Count;
     }
-    if (form.X_Result->text() != QStringLiteral(" X =-2")) state.SkipWithError("wrong root");
+    if (form.findChild<QLineEdit *>(QStringLiteral("X_Result"))->text() != QStringLiteral(" X =-2"))
+        state.SkipWithError("wrong root");
     state.SetItemsProcessed(points);
-    state.counters["points"] = double(form.Evaluation_Count);
+    state.counters["points"] = double(form.State().Evaluation_Count);
 }
 BENCHMARK(Find_Root_Square)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
 // Screen readers announce every key and text box by its accessible name.
 
 #include "tests/Every_Window.h"
+#include "tests/Program_State.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
 
@@ -39,7 +40,7 @@ QStringList Unnamed_Controls(QWidget *window) {
 } // namespace
 
 TEST(Accessibility, EveryKeyAndTextBoxOfEveryWindowHasAName) {
-    Platform::Set_Recording(true);
+    Reset_Program_State();
     Scin_Cale main_window;
     main_window.show();
     Open_Every_Window(main_window);

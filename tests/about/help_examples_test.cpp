@@ -9,6 +9,7 @@
 #include "engine/CalcModule.h"
 #include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
+#include "tests/Program_State.h"
 
 #include <cstdint>
 #include <fstream>
@@ -127,14 +128,13 @@ bool Valid_Utf8(const std::string &s) {
 class Engine_Modes : public ::testing::Test {
   protected:
     void SetUp() override {
+        Reset_Program_State();
         previous_ = CalcModule::Set_Warning_Handler(
             [this](const std::string &message) { warnings_.push_back(message); });
     }
     void TearDown() override {
         CalcModule::Set_Warning_Handler(previous_);
-        CalcModule::Number_Base = 10;
-        CalcModule::Word_Length = 32;
-        CalcModule::Angle_Unit = 0;
+        Reset_Program_State();
     }
     std::vector<std::string> warnings_;
 

@@ -1,6 +1,7 @@
 // The help window: the file shown whole and read-only, Ctrl+F search that
 // goes round the text, and the button that hands the file to the editor.
 
+#include "tests/Program_State.h"
 #include "ui/about/Help_Window.h"
 #include "ui/platform/Platform.h"
 
@@ -19,8 +20,7 @@ namespace {
 class Help : public ::testing::Test {
   protected:
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
+        Reset_Program_State();
         ASSERT_TRUE(folder.isValid());
         path = folder.filePath("Help.Txt");
         QFile file(path);
@@ -38,9 +38,16 @@ class Help : public ::testing::Test {
     }
     void TearDown() override {
         window.reset();
-        Help_Window::Set_Help_File(QString());
+        Reset_Program_State();
     }
-    int Selection_Start() const { return window->Help_Text->textCursor().selectionStart(); }
+    template <class T> T *Find(const char *name) const {
+        T *control = window->findChild<T *>(name);
+        if (!control) ADD_FAILURE() << "no control " << name;
+        return control;
+    }
+    QPlainTextEdit *Help_Text() const { return Find<QPlainTextEdit>("Help_Text"); }
+    QLineEdit *Find_Box() const { return Find<QLineEdit>("Find_Box"); }
+    int Selection_Start() const { return Help_Text()->textCursor().selectionStart(); }
 
     QTemporaryDir folder;
     QString path;
@@ -50,34 +57,34 @@ class Help : public ::testing::Test {
 } // namespace
 
 TEST_F(Help, ShowsTheFileReadOnlyAndCtrlFFindsEachPlaceInTurn) {
-    const QString text = window->Help_Text->toPlainText();
+    const QString text = Help_Text()->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("一、统计功能")));
-    EXPECT_TRUE(window->Help_Text->isReadOnly());
+    EXPECT_TRUE(Help_Text()->isReadOnly());
 
-    window->Help_Text->setFocus();
-    QTest::keyClick(window->Help_Text, Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(window->Find_Box->hasFocus());
-    window->Find_Box->setText(QStringLiteral("统计框"));
+    Help_Text()->setFocus();
+    QTest::keyClick(Help_Text(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(Find_Box()->hasFocus());
+    Find_Box()->setText(QStringLiteral("统计框"));
     // Return finds the first place, F3 the next, and then round to the first
     const int first = text.indexOf(QStringLiteral("统计框"));
     const int second = text.indexOf(QStringLiteral("统计框"), first + 1);
     const int expected[] = {first, second, first};
-    QTest::keyClick(window->Find_Box, Qt::Key_Return);
+    QTest::keyClick(Find_Box(), Qt::Key_Return);
     EXPECT_EQ(Selection_Start(), expected[0]);
-    EXPECT_EQ(window->Help_Text->textCursor().selectedText(), QStringLiteral("统计框"));
-    QTest::keyClick(window->Find_Box, Qt::Key_F3);
+    EXPECT_EQ(Help_Text()->textCursor().selectedText(), QStringLiteral("统计框"));
+    QTest::keyClick(Find_Box(), Qt::Key_F3);
     EXPECT_EQ(Selection_Start(), expected[1]);
-    QTest::mouseClick(window->Find_Butn, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("Find_Butn"), Qt::LeftButton);
     EXPECT_EQ(Selection_Start(), expected[2]);
-    EXPECT_TRUE(window->Find_State->text().isEmpty());
+    EXPECT_TRUE(Find<QLabel>("Find_State")->text().isEmpty());
 
     // a word that is not there: said so with a beep; the selection stays
-    window->Find_Box->setText(QStringLiteral("画函数"));
+    Find_Box()->setText(QStringLiteral("画函数"));
     EXPECT_FALSE(window->Find_Next());
     EXPECT_EQ(Selection_Start(), first);
-    EXPECT_FALSE(window->Find_State->text().isEmpty());
+    EXPECT_FALSE(Find<QLabel>("Find_State")->text().isEmpty());
     EXPECT_EQ(Platform::Recorded_Beeps(), 1);
-    EXPECT_EQ(window->Help_Text->toPlainText(), text);
+    EXPECT_EQ(Help_Text()->toPlainText(), text);
 }
 
 TEST_F(Help, TheEditorButtonHandsOverTheFileOrWarns) {
@@ -89,13 +96,13 @@ TEST_F(Help, TheEditorButtonHandsOverTheFileOrWarns) {
             arguments = args;
             return starts;
         });
-    QTest::mouseClick(window->Open_Editor, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("Open_Editor"), Qt::LeftButton);
     ASSERT_EQ(programs.size(), 1);
     EXPECT_EQ(arguments, QStringList{path});
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
 
     starts = false;
-    QTest::mouseClick(window->Open_Editor, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("Open_Editor"), Qt::LeftButton);
     EXPECT_EQ(Platform::Recorded_Warnings(),
               QStringList{QStringLiteral("帮助文件没有找到,或系统记事本没有安装。   ")});
     EXPECT_EQ(Platform::Recorded_Captions(), QStringList{QStringLiteral("Quorvex")});

@@ -1,6 +1,7 @@
 // The formula editor driven through its controls.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/formula/Formula_Edit.h"
 #include "ui/platform/Platform.h"
 
@@ -26,18 +27,10 @@ double &Value_Of(char letter) {
 class FormulaTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
-        Platform::Install_Engine_Warnings();
-        CalcModule::Variable_Values.fill(0);
-        CalcModule::Number_Base = 10;
-        CalcModule::Angle_Unit = 0;
+        Reset_Program_State(Engine_Warnings::Boxes);
         form.show();
     }
-    void TearDown() override {
-        CalcModule::Number_Base = 10;
-        CalcModule::Angle_Unit = 0;
-    }
+    void TearDown() override { Reset_Program_State(); }
     template <class T> T *Control(const QString &name) { return form.findChild<T *>(name); }
     QLineEdit *Value_Box(int row) {
         return Control<QLineEdit>(QStringLiteral("Fa_Letter_%1").arg(row));

@@ -3,6 +3,7 @@
 // name, clicks on visible enabled keys, characters typed into the focus.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
 
@@ -33,15 +34,17 @@ class Window_Driver : public ::testing::Test {
                 if (message.startsWith(QLatin1String("This plugin does not support"))) return;
                 if (previous) previous(type, context, message);
             });
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
+        Reset_Program_State();
         window = std::make_unique<Scin_Cale>();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         Platform::Clear_Recording();
     }
-    void TearDown() override { window.reset(); }
+    void TearDown() override {
+        window.reset();
+        Reset_Program_State();
+    }
 
     template <typename T = QWidget> T *Find(const QString &name) const {
         auto *widget = window->findChild<T *>(name);

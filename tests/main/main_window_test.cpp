@@ -726,7 +726,7 @@ TEST_F(Statistics_Keys, KeysCallThroughToTheStatisticsWindow) {
     EXPECT_EQ(Display(), "1.5");
     Press("s");
     EXPECT_EQ(Display(), QString::fromStdString(CalcModule::Fixed_Display_Text(std::sqrt(0.5))));
-    EXPECT_EQ(box->List1->count(), 2);
+    EXPECT_EQ(box->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 2);
 
     Press("Dat"); // a result in the display is a value like any other
     for (int i = StatModule::Stat_Count; i < StatModule::Capacity; ++i) Press("7 Dat");

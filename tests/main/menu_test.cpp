@@ -94,8 +94,10 @@ TEST_F(Menus, HelpOpensOneWindowWithTheFileOrWarnsOnce) {
     ASSERT_EQ(opened.size(), 1);
     QFile file(QApplication::applicationDirPath() + "/Help.Txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(opened.front()->Help_Text->toPlainText(), QString::fromUtf8(file.readAll()));
-    EXPECT_TRUE(opened.front()->Help_Text->isReadOnly());
+    const auto *text = opened.front()->findChild<QPlainTextEdit *>("Help_Text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), QString::fromUtf8(file.readAll()));
+    EXPECT_TRUE(text->isReadOnly());
     window->Menu_Cale->trigger();
     EXPECT_EQ(Open_Windows<Help_Window>(), opened);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());

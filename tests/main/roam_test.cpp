@@ -28,9 +28,8 @@ class Roam : public Window_Driver {
   protected:
     void SetUp() override {
         Window_Driver::SetUp();
-        previous_starter_ = Platform::Set_Process_Starter(
-            [](const QString &, const QStringList &) { return true; });
-        previous_chooser_ = Platform::Set_File_Chooser([this](const Platform::File_Request &) {
+        Platform::Set_Process_Starter([](const QString &, const QStringList &) { return true; });
+        Platform::Set_File_Chooser([this](const Platform::File_Request &) {
             // half the dialogs are cancelled, the others name one file that
             // later saves overwrite and opens read back
             return Pick(2) == 0 ? QString() : folder_.filePath(QStringLiteral("roam"));
@@ -39,10 +38,7 @@ class Roam : public Window_Driver {
         Platform::Long_Task::Simulate_Cancel_After(2000);
     }
     void TearDown() override {
-        Platform::Long_Task::Simulate_Cancel_After(-1);
-        Platform::Set_File_Chooser(previous_chooser_);
-        Platform::Set_Process_Starter(previous_starter_);
-        Window_Driver::TearDown();
+        Window_Driver::TearDown(); // the starter, chooser and cancel go back too
         for (QWidget *left : QApplication::topLevelWidgets())
             if (left->isVisible()) left->close();
         QApplication::processEvents();
@@ -163,8 +159,6 @@ class Roam : public Window_Driver {
 
     std::mt19937 random_;
     QTemporaryDir folder_;
-    Platform::Process_Starter previous_starter_;
-    Platform::File_Chooser previous_chooser_;
 };
 
 } // namespace

@@ -43,6 +43,14 @@ StatBox *Open_Stat_Box() {
     return nullptr;
 }
 
+// the statistics box's list and its count line
+QListWidget *List_Of(StatBox *box) {
+    return box->findChild<QListWidget *>(QStringLiteral("List1"));
+}
+QString Count_Of(StatBox *box) {
+    return box->findChild<QLineEdit *>(QStringLiteral("Text3"))->text();
+}
+
 // Texts made of what the display and the registers can hold: digits, letters,
 // operators, Chinese, characters beyond U+FFFF, quotes, backslashes, tabs,
 // control characters and, in the one-line boxes, line breaks too.
@@ -106,16 +114,14 @@ Session_State Random_State(std::mt19937 &random) {
 class Session : public Window_Driver {
   protected:
     void SetUp() override {
-        CalcModule::Variable_Values.fill(0);
         Window_Driver::SetUp();
-        previous_chooser = Platform::Set_File_Chooser([this](const Platform::File_Request &r) {
+        Platform::Set_File_Chooser([this](const Platform::File_Request &r) {
             requests << r;
             return answer;
         });
         ASSERT_TRUE(folder.isValid());
     }
     void TearDown() override {
-        Platform::Set_File_Chooser(previous_chooser);
         Close_Other_Windows();
         Window_Driver::TearDown();
     }
@@ -156,9 +162,9 @@ class Session : public Window_Driver {
                  std::to_string(control->isChecked()) + " ";
         s += std::to_string(window->wordlong->isVisibleTo(window.get())) + "\n";
         if (StatBox *box = Open_Stat_Box()) {
-            for (int i = 0; i < box->List1->count(); ++i)
-                s += box->List1->item(i)->text().toStdString() + "|";
-            s += std::to_string(box->List1->currentRow()) + box->Text3->text().toStdString();
+            for (int i = 0; i < List_Of(box)->count(); ++i)
+                s += List_Of(box)->item(i)->text().toStdString() + "|";
+            s += std::to_string(List_Of(box)->currentRow()) + Count_Of(box).toStdString();
         }
         s += "count " + std::to_string(StatModule::Stat_Count);
         for (double value : StatModule::Stat_Values)
@@ -196,10 +202,10 @@ class Session : public Window_Driver {
         StatBox *box = Open_Stat_Box();
         if (state.Statistics.empty() && !box) return;
         ASSERT_NE(box, nullptr) << label;
-        ASSERT_EQ(box->List1->count(), int(state.Statistics.size())) << label;
-        for (int i = 0; i < box->List1->count(); ++i)
-            EXPECT_EQ(box->List1->item(i)->text().toStdString(), state.Statistics[i].Text);
-        EXPECT_EQ(box->Text3->text(), QStringLiteral("n=%1").arg(state.Statistics.size()));
+        ASSERT_EQ(List_Of(box)->count(), int(state.Statistics.size())) << label;
+        for (int i = 0; i < List_Of(box)->count(); ++i)
+            EXPECT_EQ(List_Of(box)->item(i)->text().toStdString(), state.Statistics[i].Text);
+        EXPECT_EQ(Count_Of(box), QStringLiteral("n=%1").arg(state.Statistics.size()));
         for (int i = 1; i <= 4; ++i) EXPECT_TRUE(window->Stac_Butn[i]->isEnabled()) << label;
         EXPECT_FALSE(window->Stac_Butn[0]->isEnabled()) << label;
     }
@@ -207,7 +213,6 @@ class Session : public Window_Driver {
     QTemporaryDir folder;
     QString answer;
     QList<Platform::File_Request> requests;
-    Platform::File_Chooser previous_chooser;
 };
 
 } // namespace
@@ -254,7 +259,7 @@ TEST_F(Session, OpenedStateWorksAsIfReachedByHand) {
     EXPECT_EQ(History_Lines(), QStringList{"1+2=3."});
     EXPECT_EQ(CalcModule::Angle_Unit, 1);
     ASSERT_NE(Open_Stat_Box(), nullptr);
-    EXPECT_EQ(Open_Stat_Box()->Text3->text(), "n=2");
+    EXPECT_EQ(Count_Of(Open_Stat_Box()), "n=2");
     // a finished calculation: an operator continues from the result, and the
     // statistics keys work on the values that were kept
     Press("+ 4 =");

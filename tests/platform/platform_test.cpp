@@ -1,4 +1,5 @@
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Platform.h"
@@ -8,15 +9,8 @@
 
 namespace {
 struct Recording : ::testing::Test {
-    void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
-        Platform::Install_Engine_Warnings();
-    }
-    void TearDown() override {
-        Platform::Clear_Recording();
-        CalcModule::Set_Warning_Handler(nullptr);
-    }
+    void SetUp() override { Reset_Program_State(Engine_Warnings::Boxes); }
+    void TearDown() override { Reset_Program_State(); }
 };
 } // namespace
 

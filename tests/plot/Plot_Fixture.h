@@ -3,6 +3,7 @@
 // by name and to read the surface at curve coordinates.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Func_Image.h"
@@ -21,13 +22,14 @@ struct Plot : ::testing::Test {
     std::unique_ptr<Func_Image> w;
 
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
-        CalcModule::Angle_Unit = 0;
+        Reset_Program_State();
         w = std::make_unique<Func_Image>();
         w->show();
     }
-    void TearDown() override { w.reset(); }
+    void TearDown() override {
+        w.reset();
+        Reset_Program_State();
+    }
 
     template <class T> T *Find(const QString &name) {
         T *control = w->findChild<T *>(name);
@@ -54,15 +56,31 @@ struct Plot : ::testing::Test {
         Type_Combo("Y_Zoom", y_zoom);
         Type_Combo("Density", density);
         Click("Display");
+        zoom_x = x_zoom.toDouble();
+        zoom_y = y_zoom.toDouble();
     }
 
-    // surface position of the curve point (X, Y) in the current view
-    double Cx() { return float(Surface()->Width() / 2); }
-    double Cy() { return float(Surface()->Height() / 2); }
-    double Sx(double X) { return Cx() + w->X_Scale * X + w->Shift_X; }
-    double Sy(double Y) { return Cy() - w->Y_Scale * Y + w->Shift_Y; }
+    // Where a curve point should land, worked out from what the test did and
+    // never read back from the window: the origin starts 170 units above the
+    // surface's centre, at (2707.5, 1405) at the design size, and moves as far
+    // as the test moved it; a zoom z puts z units between whole numbers of the
+    // curve. Draw() notes the zooms it typed; a test that moves the view says
+    // so with Moved().
+    double zoom_x = 10, zoom_y = 10;
+    double moved_x = 0, moved_y = 0;
+    void Moved(double dx, double dy) {
+        moved_x += dx;
+        moved_y += dy;
+    }
+    double Cx() { return Surface()->Width() / 2; }
+    double Cy() { return Surface()->Height() / 2; }
+    double Sx(double X) { return Cx() + moved_x + zoom_x * X; }
+    double Sy(double Y) { return Cy() - 170 + moved_y - zoom_y * Y; }
     std::int32_t At(double X, double Y) { return Surface()->Color_At(Sx(X), Sy(Y)); }
-    std::int32_t Curve() { return std::int32_t(w->Curve_Color); }
+    // the curve point at the centre of a pixel of the picture
+    double Curve_X(int px) { return ((px + 0.5) * 15 - Sx(0)) / zoom_x; }
+    double Curve_Y(int py) { return (Sy(0) - (py + 0.5) * 15) / zoom_y; }
+    std::int32_t Curve() { return std::int32_t(w->State().Curve_Color); }
 
     QSet<std::uint32_t> Colours() {
         QSet<std::uint32_t> seen;

@@ -80,8 +80,8 @@ TEST_F(Plot, AtDoubleRatioTheDrawingKeepsItsUnitsAndItsPointsAreSharp) {
     QTest::mousePress(Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QTest::mouseMove(Surface(), QPoint(110, 96));
     QTest::mouseRelease(Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 96));
-    EXPECT_EQ(w->Shift_X, 150);
-    EXPECT_EQ(w->Shift_Y, -170 - 60);
+    EXPECT_EQ(w->State().Shift_X, 150);
+    EXPECT_EQ(w->State().Shift_Y, -170 - 60);
 
     // the picture is copied in the screen's own pixels
     w->findChild<QAction *>("Copy_Picture")->trigger();

@@ -18,7 +18,7 @@ TEST_F(Plot, ExplicitRangeFollowsTheViewAndTheAxesItsOrigin) {
     EXPECT_EQ(Surface()->Color_At(Sx(-250), Sy(0) - 50), 777777); // tick at a multiple of 10
 
     Click("CommandButton2");
-    EXPECT_EQ(w->Shift_X, -222);
+    EXPECT_EQ(w->State().Shift_X, -222);
     EXPECT_EQ(Text("Fun_min"), "-248.8");
     EXPECT_EQ(Text("Fun_max"), "293.2");
     EXPECT_EQ(Surface()->Color_At(Cx() - 222, 30), 77777);
@@ -100,9 +100,7 @@ TEST_F(Plot, ParametricCircleAndPolarEllipse) {
     for (int py = 0; py < image.height(); ++py)
         for (int px = 0; px < image.width(); ++px) {
             if (Drawing_Surface::From_Rgb(image.pixel(px, py)) != std::uint32_t(Curve())) continue;
-            const double X = ((px + 0.5) * 15 - Cx() - w->Shift_X) / 100;
-            const double Y = (Cy() + w->Shift_Y - (py + 0.5) * 15) / 50;
-            EXPECT_NEAR(std::hypot(X, Y), 1, 0.2) << px << "," << py;
+            EXPECT_NEAR(std::hypot(Curve_X(px), Curve_Y(py)), 1, 0.2) << px << "," << py;
         }
     // far beyond the 32-bit range the tick test finds no round value
     Draw("1e15", "30", "10", "0.01");

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -74,10 +75,13 @@ TEST_F(Explore, WheelNotchZoomsBothListsAroundTheCurvePointUnderThePointer) {
         EXPECT_EQ(Combo("Y_Zoom"), c.y_zoom);
         EXPECT_EQ(Combo("Density"), c.density) << c.x_zoom;
         // the view is redrawn at the new scales, with (29, 14.5) still under the pointer
-        EXPECT_EQ(w->X_Scale, Combo("X_Zoom").toDouble());
-        EXPECT_NEAR(Sx(29.25), Units(200), 15) << c.x_zoom;
-        EXPECT_NEAR(Sy(14.5), Units(84), 15) << c.y_zoom;
-        if (w->X_Scale >= 10) {
+        EXPECT_EQ(w->State().X_Scale, Combo("X_Zoom").toDouble());
+        // (29.25, 14.5) at (3000, 1260): 2707.5 + Shift_X + 29.25 z = 3000 and
+        // 1575 + Shift_Y - 14.5 z = 1260, within a pixel
+        const double zx = Combo("X_Zoom").toDouble(), zy = Combo("Y_Zoom").toDouble();
+        EXPECT_NEAR(w->State().Shift_X, 292.5 - 29.25 * zx, 15) << c.x_zoom;
+        EXPECT_NEAR(w->State().Shift_Y, -315 + 14.5 * zy, 15) << c.y_zoom;
+        if (w->State().X_Scale >= 10) {
             EXPECT_TRUE(Curve_Near(Units(200), Units(84))) << c.x_zoom;
         }
     }
@@ -90,7 +94,7 @@ TEST_F(Explore, WheelModifiersTypedZoomsEndsAndTouchpadSteps) {
     Wheel(pointer, 120, Qt::ShiftModifier);
     EXPECT_EQ(Combo("X_Zoom"), "30");
     EXPECT_EQ(Combo("Y_Zoom"), "10");
-    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(w->State().Shift_Y, -170);
     EXPECT_EQ(Combo("Density"), "0.1");
     Type_Combo("Density", "1");
     Wheel(pointer, 120, Qt::ControlModifier);
@@ -122,12 +126,12 @@ TEST_F(Explore, WheelModifiersTypedZoomsEndsAndTouchpadSteps) {
         Type_Combo("Density", end[2]);
         Click("Display");
         const std::int32_t colour = Curve();
-        const std::int16_t shift_x = w->Shift_X, shift_y = w->Shift_Y;
+        const std::int16_t shift_x = w->State().Shift_X, shift_y = w->State().Shift_Y;
         Wheel(pointer, QByteArray(end[1]).toInt());
         EXPECT_EQ(Combo("X_Zoom"), end[0]);
         EXPECT_EQ(Curve(), colour) << end[0]; // a drawing would take a new colour
-        EXPECT_EQ(w->Shift_X, shift_x);
-        EXPECT_EQ(w->Shift_Y, shift_y);
+        EXPECT_EQ(w->State().Shift_X, shift_x);
+        EXPECT_EQ(w->State().Shift_Y, shift_y);
     }
 
     // a touchpad's small steps count as a notch once they reach 120; a turn back starts afresh
@@ -154,8 +158,8 @@ TEST_F(Explore, WheelKeepsTheOffsetsWithinSixteenBits) {
     for (int i = 0; i < 14; ++i) Wheel(QPoint(5, 5), 120);
     EXPECT_EQ(Combo("X_Zoom"), "3000");
     // the origin runs off to the lower right, as far as 16 bits go
-    EXPECT_GE(w->Shift_X, 32000);
-    EXPECT_GE(w->Shift_Y, 32000);
+    EXPECT_GE(w->State().Shift_X, 32000);
+    EXPECT_GE(w->State().Shift_Y, 32000);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
 }
 
@@ -168,7 +172,7 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         {"10", {100, 100}, {130, 90}}, {"100", {300, 50}, {250, 150}}, {"0.1", {20, 20}, {21, 20}}};
     for (const auto &c : drags) {
         Draw("x/2", c.zoom, c.zoom, "1");
-        const std::int16_t x0 = w->Shift_X, y0 = w->Shift_Y;
+        const std::int16_t x0 = w->State().Shift_X, y0 = w->State().Shift_Y;
         const QImage before = Surface()->Image();
         QTest::mousePress(Surface(), Qt::LeftButton, Qt::NoModifier, c.from);
         QTest::mouseMove(Surface(), c.to);
@@ -176,7 +180,8 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         EXPECT_EQ(Surface()->Drag_Offset(), c.to - c.from);
         EXPECT_EQ(Surface()->Image(), before);
         const QImage shown = Surface()->grab().toImage();
-        const int axis = int(std::floor((Cx() + w->Shift_X) / 15)) + c.to.x() - c.from.x();
+        // the y axis stands in the centre's column, 180, until the view moves
+        const int axis = int(std::floor(Cx() / 15)) + c.to.x() - c.from.x();
         if (axis >= 0 && axis < shown.width()) {
             EXPECT_EQ(Drawing_Surface::From_Rgb(
                           shown.pixel(axis, 5 + std::max(0, c.to.y() - c.from.y()))),
@@ -185,11 +190,12 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
         }
         QTest::mouseRelease(Surface(), Qt::LeftButton, Qt::NoModifier, c.to);
         EXPECT_EQ(Surface()->Drag_Offset(), QPoint());
-        EXPECT_EQ(w->Shift_X, x0 + 15 * (c.to.x() - c.from.x())) << c.zoom;
-        EXPECT_EQ(w->Shift_Y, y0 + 15 * (c.to.y() - c.from.y())) << c.zoom;
+        EXPECT_EQ(w->State().Shift_X, x0 + 15 * (c.to.x() - c.from.x())) << c.zoom;
+        EXPECT_EQ(w->State().Shift_Y, y0 + 15 * (c.to.y() - c.from.y())) << c.zoom;
         // the drawing follows: the explicit range is that of the moved origin
-        const double m = Cx() / w->X_Scale;
-        EXPECT_EQ(Text("Fun_min").toDouble(), std::floor(-m) - w->Shift_X / w->X_Scale);
+        const double zoom = std::atof(c.zoom), m = Cx() / zoom;
+        EXPECT_EQ(Text("Fun_min").toDouble(),
+                  std::floor(-m) - 15.0 * (c.to.x() - c.from.x()) / zoom);
         Click("Reversion");
     }
 
@@ -200,17 +206,23 @@ TEST_F(Explore, DraggingMovesTheOriginByTheDistanceDragged) {
     QTest::mouseClick(Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
     EXPECT_EQ(Curve(), colour);
     EXPECT_EQ(Surface()->Image(), before);
-    EXPECT_EQ(w->Shift_X, 0);
-    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(w->State().Shift_X, 0);
+    EXPECT_EQ(w->State().Shift_Y, -170);
 
     // the offsets stop at the 16-bit limits
-    w->Shift_X = 32700;
-    w->Shift_Y = -32700;
+    Type("Text2", "32700"); // the move unit takes effect at the next drawing
+    Click("Display");
+    Click("CommandButton4");
+    Type("Text2", "32530");
+    Click("Display");
+    Click("CommandButton1");
+    ASSERT_EQ(w->State().Shift_X, 32700);
+    ASSERT_EQ(w->State().Shift_Y, -170 - 32530);
     QTest::mousePress(Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QTest::mouseMove(Surface(), QPoint(120, 80));
     QTest::mouseRelease(Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(120, 80));
-    EXPECT_EQ(w->Shift_X, 32767);
-    EXPECT_EQ(w->Shift_Y, -32768);
+    EXPECT_EQ(w->State().Shift_X, 32767);
+    EXPECT_EQ(w->State().Shift_Y, -32768);
 }
 
 TEST_F(Explore, CoordinatesUnderThePointerReadTheMappingBackwards) {
@@ -306,8 +318,8 @@ TEST_F(Explore, KeysOfTheFocusedSurface) {
     for (const auto &m : moves) {
         const std::int32_t colour = Curve();
         QTest::keyClick(Surface(), m.key);
-        EXPECT_EQ(w->Shift_X, m.x);
-        EXPECT_EQ(w->Shift_Y, m.y);
+        EXPECT_EQ(w->State().Shift_X, m.x);
+        EXPECT_EQ(w->State().Shift_Y, m.y);
         EXPECT_NE(Curve(), colour) << m.key;
     }
     EXPECT_EQ(Text("Fun_min"), "-293.2");
@@ -315,24 +327,25 @@ TEST_F(Explore, KeysOfTheFocusedSurface) {
     // Home restores the origin without drawing, as the restore button does
     const std::int32_t colour = Curve();
     QTest::keyClick(Surface(), Qt::Key_Home);
-    EXPECT_EQ(w->Shift_X, 0);
-    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(w->State().Shift_X, 0);
+    EXPECT_EQ(w->State().Shift_Y, -170);
     EXPECT_EQ(Curve(), colour);
 
     // "+" and "-" zoom around the centre, whose curve point stays there
-    const double X = (Cx() - Cx() - w->Shift_X) / 10, Y = (Cy() + w->Shift_Y - Cy()) / 10;
+    // at the home view the centre shows (0, -17): at zoom z the origin stands
+    // in the centre's column and 17 z units below the centre
     QTest::keyClick(Surface(), '+');
     EXPECT_EQ(Combo("X_Zoom"), "30");
     EXPECT_EQ(Combo("Y_Zoom"), "30");
-    EXPECT_NEAR(Sx(X), Cx(), 1);
-    EXPECT_NEAR(Sy(Y), Cy(), 1);
+    EXPECT_NEAR(w->State().Shift_X, 0, 1);
+    EXPECT_NEAR(w->State().Shift_Y, -17 * 30, 1);
     QTest::keyClick(Surface(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(Combo("X_Zoom"), "50");
     QTest::keyClick(Surface(), '-');
     QTest::keyClick(Surface(), '-');
     EXPECT_EQ(Combo("X_Zoom"), "10");
     EXPECT_EQ(Combo("Y_Zoom"), "10");
-    EXPECT_NEAR(Sy(Y), Cy(), 1);
+    EXPECT_NEAR(w->State().Shift_Y, -17 * 10, 1);
 }
 
 TEST_F(Explore, CopyAndSaveThePicture) {

@@ -24,14 +24,15 @@ TEST_F(Plot, OpensInRadiansAtDesignSize) {
     EXPECT_NEAR(Surface()->Height(), 3150, 7.5);
 
     // loading again restores the view and fills the same lists, in order
-    w->Shift_X = 5;
-    w->Shift_Y = 7;
-    w->X_Scale = w->Y_Scale = w->Step_Size = 3;
+    Draw("x"); // with the zooms the window shows at start
+    Click("CommandButton4");
+    Click("CommandButton3");
+    ASSERT_EQ(w->State().Shift_X + w->State().Shift_Y + w->State().X_Scale, 222 + 52 + 10);
     w->Form_Load();
-    EXPECT_EQ(w->Shift_X, 0);
-    EXPECT_EQ(w->Shift_Y, -170);
-    EXPECT_EQ(w->Move_Step, 222);
-    EXPECT_EQ(w->X_Scale + w->Y_Scale + w->Step_Size, 3);
+    EXPECT_EQ(w->State().Shift_X, 0);
+    EXPECT_EQ(w->State().Shift_Y, -170);
+    EXPECT_EQ(w->State().Move_Step, 222);
+    EXPECT_EQ(w->State().X_Scale + w->State().Y_Scale + w->State().Step_Size, 3);
     const QStringList zooms = {"0.01", "0.1", "1",   "10",   "30",   "50",   "100",
                                "200",  "300", "500", "1000", "1500", "2000", "3000"};
     const QStringList densities = {"1000", "100", "10", "1", "0.1", "0.01", "0.001"};
@@ -193,34 +194,37 @@ TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     Type("Y_Expression", "1000"); // the curve stays off the surface: only axes and ticks
     Click("CommandButton1");
     Click("CommandButton1");
-    EXPECT_EQ(w->Shift_Y, -170 - 2 * 222);
+    EXPECT_EQ(w->State().Shift_Y, -170 - 2 * 222);
+    Moved(0, -2 * 222);
     EXPECT_EQ(At(-265, 0), 77777);
-    EXPECT_DOUBLE_EQ(Sy(0), Cy() - 614);
+    // the x axis now stands 614 units above the centre, the row above it is blank
+    EXPECT_EQ(Surface()->Color_At(100, Cy() - 614), 77777);
+    EXPECT_EQ(Surface()->Color_At(100, Cy() - 614 - 15), 0xFFFFFF);
     Click("CommandButton3");
     Click("CommandButton4");
-    EXPECT_EQ(w->Shift_Y, -392);
-    EXPECT_EQ(w->Shift_X, 222);
+    EXPECT_EQ(w->State().Shift_Y, -392);
+    EXPECT_EQ(w->State().Shift_X, 222);
     EXPECT_EQ(Surface()->Color_At(Cx() + 222, 30), 77777);
 
     // restoring moves nothing until the next drawing
     const QImage before = Surface()->Image();
     Click("Reversion");
-    EXPECT_EQ(w->Shift_X, 0);
-    EXPECT_EQ(w->Shift_Y, -170);
+    EXPECT_EQ(w->State().Shift_X, 0);
+    EXPECT_EQ(w->State().Shift_Y, -170);
     EXPECT_EQ(Surface()->Image(), before);
 
     // an edited move unit counts from the next drawing on, held to 16 bits
     Type("Text2", "40000");
     Click("CommandButton4");
-    EXPECT_EQ(w->Shift_X, 222);
-    EXPECT_EQ(w->Move_Step, 32767);
+    EXPECT_EQ(w->State().Shift_X, 222);
+    EXPECT_EQ(w->State().Move_Step, 32767);
     Click("CommandButton4");
     Click("CommandButton4");
-    EXPECT_EQ(w->Shift_X, 32767);
+    EXPECT_EQ(w->State().Shift_X, 32767);
     Type("Text2", "-1e9");
     Click("Display");
     Click("CommandButton2");
-    EXPECT_EQ(w->Shift_X, 32767);
+    EXPECT_EQ(w->State().Shift_X, 32767);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
 
     // the move unit is read at every drawing, rounded halves to even
@@ -233,7 +237,7 @@ TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     for (const auto &c : steps) {
         Type("Text2", c.text);
         Click("Display");
-        EXPECT_EQ(w->Move_Step, c.step) << c.text;
+        EXPECT_EQ(w->State().Move_Step, c.step) << c.text;
     }
 }
 
@@ -320,9 +324,9 @@ TEST_F(Plot, TabVisitsEveryControlOnceInReadingOrderAndReturns) {
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);
     ASSERT_EQ(Focus_Name().toStdString(), "Picture1");
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Right);
-    EXPECT_EQ(w->Shift_X, 222);
+    EXPECT_EQ(w->State().Shift_X, 222);
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Home);
-    EXPECT_EQ(w->Shift_X, 0);
+    EXPECT_EQ(w->State().Shift_X, 0);
     QTest::keyClick(static_cast<QWidget *>(nullptr), '+');
     EXPECT_EQ(Find<QComboBox>("X_Zoom")->currentText(), "30");
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);

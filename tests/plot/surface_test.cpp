@@ -1,3 +1,4 @@
+#include "tests/Program_State.h"
 #include "ui/plot/Drawing_Surface.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@ constexpr double U = 15;
 struct Surface : ::testing::Test {
     Drawing_Surface surface;
     void SetUp() override {
+        Reset_Program_State();
         ASSERT_EQ(surface.logicalDpiX(), 96);
         surface.resize(100, 50);
         surface.Erase();

@@ -1,6 +1,7 @@
 // The solver's result boxes show every message and result whole, also with
 // the window at its smallest size.
 
+#include "tests/Program_State.h"
 #include "ui/platform/Platform.h"
 #include "ui/solver/Solv_Equn_Form.h"
 
@@ -33,7 +34,7 @@ bool Shows_Whole(QLineEdit *box) {
 } // namespace
 
 TEST(Solver_Layout, MessagesAndResultsFitTheirBoxesAtTheSmallestSize) {
-    Platform::Set_Recording(true);
+    Reset_Program_State();
     Solv_Equn_Form form;
     form.show();
     form.layout()->activate();
@@ -52,18 +53,21 @@ TEST(Solver_Layout, MessagesAndResultsFitTheirBoxesAtTheSmallestSize) {
         {"x=1", "-1000", "0", "1e999"},                  // maximum error beyond the number range
         {"x=-0.000123456789012345", "-1", "-1", "1e-6"}, // a result of 15 digits
     };
+    const auto box = [&form](const char *name) { return form.findChild<QLineEdit *>(name); };
+    QLineEdit *const result = box("X_Result"), *const error = box("Error_Box");
+    ASSERT_TRUE(result && error);
     for (const auto &c : searches) {
-        form.Equn_Expn->setText(QString::fromUtf8(c.equation));
-        form.E_min->setText(QString::fromUtf8(c.lower));
-        form.Precision->setEditText(QString::fromUtf8(c.precision));
-        form.Max_Error->setText(QString::fromUtf8(c.max_error));
-        QTest::mouseClick(form.Command4, Qt::LeftButton);
-        EXPECT_TRUE(Shows_Whole(form.X_Result)) << form.X_Result->text().toStdString();
-        EXPECT_TRUE(Shows_Whole(form.Error_Box)) << form.Error_Box->text().toStdString();
+        box("Equn_Expn")->setText(QString::fromUtf8(c.equation));
+        box("E_min")->setText(QString::fromUtf8(c.lower));
+        form.findChild<QComboBox *>("Precision")->setEditText(QString::fromUtf8(c.precision));
+        box("Max_Error")->setText(QString::fromUtf8(c.max_error));
+        QTest::mouseClick(form.findChild<QPushButton *>("Command4"), Qt::LeftButton);
+        EXPECT_TRUE(Shows_Whole(result)) << result->text().toStdString();
+        EXPECT_TRUE(Shows_Whole(error)) << error->text().toStdString();
     }
     // the longest texts a number can have
-    form.X_Result->setText(QStringLiteral(" X =-1.23456789012346E-308"));
-    EXPECT_TRUE(Shows_Whole(form.X_Result));
-    form.Error_Box->setText(QStringLiteral("误差:1.23456789012346E+308"));
-    EXPECT_TRUE(Shows_Whole(form.Error_Box));
+    result->setText(QStringLiteral(" X =-1.23456789012346E-308"));
+    EXPECT_TRUE(Shows_Whole(result));
+    error->setText(QStringLiteral("误差:1.23456789012346E+308"));
+    EXPECT_TRUE(Shows_Whole(error));
 }

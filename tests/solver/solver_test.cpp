@@ -2,6 +2,7 @@
 // passes, failing points, refused inputs and cancelling a long search.
 
 #include "engine/CalcModule.h"
+#include "tests/Program_State.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
 #include "ui/solver/Solv_Equn_Form.h"
@@ -29,12 +30,10 @@ struct Inputs {
 class SolverTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Platform::Set_Recording(true);
-        Platform::Clear_Recording();
-        Platform::Install_Engine_Warnings();
-        CalcModule::Angle_Unit = 0;
+        Reset_Program_State(Engine_Warnings::Boxes);
         form.show();
     }
+    void TearDown() override { Reset_Program_State(); }
     QString Text(const char *name) { return form.findChild<QLineEdit *>(name)->text(); }
     void Solve(const Inputs &in) {
         form.findChild<QLineEdit *>("Equn_Expn")->setText(QString::fromUtf8(in.equation));
@@ -101,15 +100,16 @@ TEST_F(SolverTest, PassStructure) {
     };
     for (const Case &c : cases) {
         Solve(c.in);
-        EXPECT_EQ(form.Evaluation_Count, c.evaluations) << c.in.equation << " " << c.in.precision;
+        EXPECT_EQ(form.State().Evaluation_Count, c.evaluations)
+            << c.in.equation << " " << c.in.precision;
     }
     Solve({"x^2=4"});
     EXPECT_EQ(Text("Text1"), QStringLiteral("-2"));
     EXPECT_NEAR(CalcModule::Variable_Values['x' - 'a'], -2, 1e-14); // the last x evaluated
     // a reversed interval scans nothing first; the finer passes search around 10000
     Solve({"x=3", "5", "1"});
-    EXPECT_GT(form.Evaluation_Count, 10 * 20);
-    EXPECT_LT(form.Evaluation_Count, 17 * 23);
+    EXPECT_GT(form.State().Evaluation_Count, 10 * 20);
+    EXPECT_LT(form.State().Evaluation_Count, 17 * 23);
     EXPECT_EQ(Text("X_Result"), QString::fromUtf8(No_Solution));
 }
 
@@ -142,7 +142,7 @@ TEST_F(SolverTest, InputsBeyondRangeAreRefused) {
     };
     for (const Inputs &in : cases) {
         Solve(in);
-        EXPECT_EQ(form.Evaluation_Count, 0) << in.precision;
+        EXPECT_EQ(form.State().Evaluation_Count, 0) << in.precision;
         EXPECT_FALSE(Text("X_Result").startsWith(QStringLiteral(" X ="))) << in.precision;
         EXPECT_EQ(Text("Error_Box"), QStringLiteral("误差:"));
     }
@@ -154,7 +154,7 @@ TEST_F(SolverTest, LongSearchCanBeCancelled) {
     Solve({"x=5", "-1e9", "1e9", "-4"});
     Platform::Long_Task::Simulate_Cancel_After(-1);
     EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), dialogs + 1);
-    EXPECT_LT(form.Evaluation_Count, 20000);
+    EXPECT_LT(form.State().Evaluation_Count, 20000);
     // a cancelled search found nothing either way: it says so, with no residual
     EXPECT_EQ(Text("X_Result"), QStringLiteral("已取消"));
     EXPECT_EQ(Text("Error_Box"), QStringLiteral("误差:"));
@@ -185,18 +185,18 @@ TEST_F(SolverTest, AStepThatCannotMoveXSaysSo) {
     const Inputs stuck[] = {{"x=5", "-1000", "1000", "-320"}, {"x=5", "1e20", "2e20", "0"}};
     for (const Inputs &in : stuck) {
         Solve(in);
-        EXPECT_EQ(form.Evaluation_Count, 1) << in.lower;
+        EXPECT_EQ(form.State().Evaluation_Count, 1) << in.lower;
         EXPECT_EQ(Text("X_Result"), QStringLiteral("精度太高,x 无法按此步长前进,请降低精度!"))
             << in.lower;
         EXPECT_EQ(Text("Error_Box"), QStringLiteral("误差:"));
     }
     // a lower bound of exactly the "no point yet" mark still evaluates nothing
     Solve({"x=5", "2.0091201", "1000"});
-    EXPECT_EQ(form.Evaluation_Count, 0);
+    EXPECT_EQ(form.State().Evaluation_Count, 0);
     EXPECT_EQ(Text("X_Result"), QString::fromUtf8(No_Solution));
     // and later passes that run out of digits end as before
     Solve({"x=5", "0", "1e-15", "-17"});
-    EXPECT_GT(form.Evaluation_Count, 101);
+    EXPECT_GT(form.State().Evaluation_Count, 101);
     EXPECT_EQ(Text("X_Result"), QString::fromUtf8(No_Solution));
 }
 

@@ -2,6 +2,7 @@
 // Add_Value (the main window's "Dat").
 
 #include "engine/NumberText.h"
+#include "tests/Program_State.h"
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
 
@@ -21,10 +22,13 @@ namespace {
 class StatTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        StatModule::Clear();
+        Reset_Program_State();
         Open();
     }
-    void TearDown() override { delete box.data(); }
+    void TearDown() override {
+        delete box.data();
+        Reset_Program_State();
+    }
     // "Sta": the main window shows the box and starts counting afresh
     void Open() {
         if (!box) {

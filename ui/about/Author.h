@@ -12,6 +12,7 @@ class Author : public QWidget {
   public:
     explicit Author(QWidget *parent = nullptr);
 
+  private:
     QLabel *Label1 = nullptr; // the program's name
     QLabel *Label2 = nullptr; // the project
     QLabel *Label3 = nullptr; // contact

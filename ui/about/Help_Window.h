@@ -31,13 +31,13 @@ class Help_Window : public QWidget {
     // "用文本编辑器打开": hands the file to the desktop's editor.
     void Open_Editor_Click();
 
+  private:
     QPlainTextEdit *Help_Text = nullptr;
     QLineEdit *Find_Box = nullptr;
     QPushButton *Find_Butn = nullptr;
     QLabel *Find_State = nullptr;
     QPushButton *Open_Editor = nullptr;
 
-  private:
     Help_Window(const QString &path, const QString &text, QWidget *parent);
     QString path_;
 };

@@ -49,6 +49,20 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Formula_Edit"));
     setWindowTitle(QStringLiteral("公式编辑器"));
 
+    auto *top = new QHBoxLayout;
+    top->addLayout(Build_Rows(), 1);
+    top->addLayout(Build_Circle());
+    auto *formula = Build_Formula();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(formula);
+
+    connect(Fa_cale, &QPushButton::clicked, this, [this] { Fa_cale_Click(); });
+    Form_Load();
+    Platform::Lift_Length_Limits(this);
+}
+
+QGridLayout *Formula_Edit::Build_Rows() {
     auto *rows = new QGridLayout;
     for (int i = 0; i < Rows; ++i) {
         Combo1[i] = Platform::Named<QComboBox>(Platform::Indexed_Name("Combo1", i),
@@ -68,7 +82,10 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
         connect(Fa_Letter[i], &QLineEdit::textChanged, this, [this, i] { Fa_Letter_Change(i); });
         connect(Combo1[i], &QComboBox::currentTextChanged, this, [this, i] { Combo1_Change(i); });
     }
+    return rows;
+}
 
+QVBoxLayout *Formula_Edit::Build_Circle() {
     Fa_Circle = Platform::Named<QCheckBox>(QStringLiteral("Fa_Circle"), QStringLiteral("圆公式"),
                                            QStringLiteral("圆公式"), this);
     Frame1 = Platform::Named<QFrame>(QStringLiteral("Frame1"), QString(), this);
@@ -91,10 +108,17 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     circle->addWidget(Frame1);
     circle->addStretch(1);
 
-    auto *top = new QHBoxLayout;
-    top->addLayout(rows, 1);
-    top->addLayout(circle);
+    connect(Fa_Circle, &QCheckBox::toggled, this, [this] { Fa_Circle_Click(); });
+    connect(options, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) OptionButton1_Click(id);
+    });
+    // a click on the option already chosen loads its formula again; running the
+    // handler a second time for a fresh choice changes nothing
+    connect(options, &QButtonGroup::idClicked, this, [this](int id) { OptionButton1_Click(id); });
+    return circle;
+}
 
+QGridLayout *Formula_Edit::Build_Formula() {
     Label2 =
         Platform::Named<QLabel>(QStringLiteral("Label2"), QString(), QStringLiteral("F ="), this);
     Input_Formula = Platform::Named<QLineEdit>(QStringLiteral("Input_Formula"),
@@ -115,21 +139,7 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     formula->addWidget(Label3, 1, 0);
     formula->addWidget(Fa_Result, 1, 1);
     formula->addWidget(Fa_cale, 2, 1, Qt::AlignHCenter);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(formula);
-
-    connect(Fa_Circle, &QCheckBox::toggled, this, [this] { Fa_Circle_Click(); });
-    connect(options, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on) OptionButton1_Click(id);
-    });
-    // a click on the option already chosen loads its formula again; running the
-    // handler a second time for a fresh choice changes nothing
-    connect(options, &QButtonGroup::idClicked, this, [this](int id) { OptionButton1_Click(id); });
-    connect(Fa_cale, &QPushButton::clicked, this, [this] { Fa_cale_Click(); });
-    Form_Load();
-    Platform::Lift_Length_Limits(this);
+    return formula;
 }
 
 Formula_Edit::~Formula_Edit() = default;

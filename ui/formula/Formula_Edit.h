@@ -8,10 +8,12 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 class Formula_Edit : public QWidget {
     Q_OBJECT
@@ -28,6 +30,7 @@ class Formula_Edit : public QWidget {
     void OptionButton1_Click(int index);
     void Fa_cale_Click();
 
+  private:
     std::array<QComboBox *, Rows> Combo1{};
     std::array<QLabel *, Rows> Label1{};
     std::array<QLineEdit *, Rows> Fa_Letter{};
@@ -41,7 +44,10 @@ class Formula_Edit : public QWidget {
     QLineEdit *Fa_Result = nullptr;
     QPushButton *Fa_cale = nullptr;
 
-  private:
+    QGridLayout *Build_Rows();
+    QVBoxLayout *Build_Circle();
+    QGridLayout *Build_Formula();
+
     // whether each row's letter box shows a letter "a" to "z"
     std::array<bool, Rows> row_has_letter_{};
 };

@@ -70,12 +70,12 @@ Session_State Scin_Cale::Session() const {
     state.History = Utf8(history);
 
     const int count = std::clamp<int>(StatModule::Stat_Count, 0, StatModule::Capacity);
+    const QStringList lines = stat_box_ ? stat_box_->Lines() : QStringList();
     for (int i = 0; i < count; ++i) {
         Session_Format::Stat_Entry entry;
         entry.Value = StatModule::Stat_Values[i];
-        entry.Text = stat_box_ && i < stat_box_->List1->count()
-                         ? Utf8(stat_box_->List1->item(i)->text())
-                         : CalcModule::Standard_Number_Text(entry.Value);
+        entry.Text =
+            i < lines.size() ? Utf8(lines[i]) : CalcModule::Standard_Number_Text(entry.Value);
         state.Statistics.push_back(std::move(entry));
     }
 
@@ -129,15 +129,14 @@ void Scin_Cale::Apply_Session(const Session_State &state) {
     // discards them), so a session with values turns it on, as "Sta" does.
     if (!state.Statistics.empty() || stat_box_) {
         Stac_Butn_Click(0);
-        stat_box_->List1->clear();
         StatModule::Clear();
         const int count = int(std::min(state.Statistics.size(), Session_Format::Max_Statistics));
+        QStringList lines;
         for (int i = 0; i < count; ++i) {
-            stat_box_->List1->addItem(Text(state.Statistics[i].Text));
+            lines << Text(state.Statistics[i].Text);
             StatModule::Add(state.Statistics[i].Value);
         }
-        stat_box_->Text3->setText(QStringLiteral("n=%1").arg(count));
-        if (count > 0) stat_box_->List1->setCurrentRow(count - 1);
+        stat_box_->Show_Lines(lines);
         // the session was opened from here: this window stays in front
         Platform::Show_In_Front(this);
     }

@@ -63,6 +63,19 @@ bool StatBox::Add_Value(const QString &t) {
     return true;
 }
 
+QStringList StatBox::Lines() const {
+    QStringList lines;
+    for (int i = 0; i < List1->count(); ++i) lines << List1->item(i)->text();
+    return lines;
+}
+
+void StatBox::Show_Lines(const QStringList &lines) {
+    List1->clear();
+    List1->addItems(lines);
+    Text3->setText(QStringLiteral("n=%1").arg(lines.size()));
+    if (!lines.isEmpty()) List1->setCurrentRow(int(lines.size()) - 1);
+}
+
 void StatBox::Back_Click() {
     emit Back_Requested();
 }

@@ -23,11 +23,11 @@ class StatBox : public QWidget {
     void Delete_all_Click();
     void Form_Unload(); // run when the window is closed
 
-    QListWidget *List1 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QPushButton *Back = nullptr;
-    QPushButton *delete_Butn = nullptr; // objectName "delete"
-    QPushButton *Delete_all = nullptr;
+    // The lines the list shows, values and leftovers alike.
+    QStringList Lines() const;
+    // Shows these lines, the last one chosen, and their count; the caller has
+    // put their values into the statistics table.
+    void Show_Lines(const QStringList &lines);
 
   signals:
     void Back_Requested(); // "返回": the main window brings itself to the front
@@ -35,4 +35,11 @@ class StatBox : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+
+  private:
+    QListWidget *List1 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QPushButton *Back = nullptr;
+    QPushButton *delete_Butn = nullptr; // objectName "delete"
+    QPushButton *Delete_all = nullptr;
 };

@@ -23,34 +23,54 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace {
 
-QLabel *New_Label(const QString &text, const QString &name, QWidget *parent) {
-    return Platform::Named<QLabel>(name, QString(), text, parent);
+QString Utf8(const char *text) {
+    return QString::fromUtf8(text);
 }
 
-QLineEdit *New_Box(const QString &text, const QString &name, const QString &accessible,
-                   QWidget *parent) {
-    return Platform::Named<QLineEdit>(name, accessible, text, parent);
+QLabel *New_Label(const char *text, const char *name, QWidget *parent) {
+    return Platform::Named<QLabel>(Utf8(name), QString(), Utf8(text), parent);
 }
 
-QComboBox *New_Combo(const QString &text, const QString &name, const QString &accessible,
-                     QWidget *parent) {
-    auto *combo = Platform::Named<QComboBox>(name, accessible, parent);
+// Boxes, check boxes and buttons are a little lower than the desktop's
+// defaults, which keeps the column within the window's design height.
+QLineEdit *New_Box(const char *text, const char *name, const char *accessible, QWidget *parent) {
+    auto *box = Platform::Named<QLineEdit>(Utf8(name), Utf8(accessible), Utf8(text), parent);
+    box->setFixedHeight(Func_Image::Row_Pixels);
+    return box;
+}
+
+QComboBox *New_Combo(const char *text, const char *name, const char *accessible, QWidget *parent) {
+    auto *combo = Platform::Named<QComboBox>(Utf8(name), Utf8(accessible), parent);
     combo->setEditable(true);
     // a typed value is used as it stands; it never joins the list
     combo->setInsertPolicy(QComboBox::NoInsert);
     // no completion while typing: "1" must stay 1, not become "1000" from the list
     combo->setCompleter(nullptr);
-    combo->setEditText(text);
+    combo->setEditText(Utf8(text));
+    combo->setFixedHeight(Func_Image::Row_Pixels);
     return combo;
 }
 
-QPushButton *New_Arrow(const QString &name, const QString &tip, QWidget *parent) {
-    auto *button = Platform::Named<QPushButton>(name, tip, parent);
-    button->setToolTip(tip);
+QCheckBox *New_Check(const char *text, const char *name, QWidget *parent) {
+    auto *check = Platform::Named<QCheckBox>(Utf8(name), QString(), Utf8(text), parent);
+    check->setFixedHeight(Func_Image::Row_Pixels - 2);
+    return check;
+}
+
+QPushButton *New_Button(const char *text, const char *name, QWidget *parent) {
+    auto *button = Platform::Named<QPushButton>(Utf8(name), QString(), Utf8(text), parent);
+    button->setFixedHeight(Func_Image::Row_Pixels + 2);
+    return button;
+}
+
+QPushButton *New_Arrow(const char *name, const char *tip, QWidget *parent) {
+    auto *button = Platform::Named<QPushButton>(Utf8(name), Utf8(tip), parent);
+    button->setToolTip(Utf8(tip));
     button->setFixedSize(30, 21);
     return button;
 }
@@ -111,6 +131,11 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     Place_Coordinate_Line();
 }
 
+Func_Image::View_State Func_Image::State() const {
+    return {X_Scale, Y_Scale,   Step_Size,  Curve_Color, Shift_X,
+            Shift_Y, Move_Step, Domain_Min, Domain_Max};
+}
+
 void Func_Image::Build_Controls() {
     setObjectName(QStringLiteral("Func_Image"));
 
@@ -122,128 +147,44 @@ void Func_Image::Build_Controls() {
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
-    const auto row = [column] {
+    // a line of the column: the labels keep their width, the rest share the room
+    const auto row = [column](std::initializer_list<QWidget *> widgets) {
         auto *line = new QHBoxLayout;
         line->setSpacing(2);
         column->addLayout(line);
-        return line;
+        for (QWidget *widget : widgets)
+            line->addWidget(widget, qobject_cast<QLabel *>(widget) ? 0 : 1);
     };
 
     // X= stands before Y= and only in parametric mode; Y= takes its room otherwise
-    Label1 = New_Label(QStringLiteral("X="), QStringLiteral("Label1"), panel);
-    X_Expression =
-        New_Box(QStringLiteral("x"), QStringLiteral("X_Expression"), QStringLiteral("X="), panel);
-    Label7 = New_Label(QStringLiteral("Y="), QStringLiteral("Label7"), panel);
-    Y_Expression = New_Box(QString(), QStringLiteral("Y_Expression"), QStringLiteral("Y="), panel);
-    auto *curve = row();
-    curve->addWidget(Label1);
-    curve->addWidget(X_Expression, 1);
-    curve->addWidget(Label7);
-    curve->addWidget(Y_Expression, 1);
+    Label1 = New_Label("X=", "Label1", panel);
+    X_Expression = New_Box("x", "X_Expression", "X=", panel);
+    Label7 = New_Label("Y=", "Label7", panel);
+    Y_Expression = New_Box("", "Y_Expression", "Y=", panel);
+    row({Label1, X_Expression, Label7, Y_Expression});
     Label1->hide();
     X_Expression->hide();
 
-    Parameter_Equation = Platform::Named<QCheckBox>(QStringLiteral("Parameter_Equation"), QString(),
-                                                    QStringLiteral("参数方程：（x为参数）"), panel);
-    Check1 = Platform::Named<QCheckBox>(QStringLiteral("Check1"), QString(),
-                                        QStringLiteral("极作标"), panel);
+    Parameter_Equation = New_Check("参数方程：（x为参数）", "Parameter_Equation", panel);
+    Check1 = New_Check("极作标", "Check1", panel);
     // as wide as their captions: a click beside a short caption would miss the box
     column->addWidget(Parameter_Equation, 0, Qt::AlignLeft);
     column->addWidget(Check1, 0, Qt::AlignLeft);
 
-    Fun_min = New_Box(QStringLiteral("-271"), QStringLiteral("Fun_min"),
-                      QStringLiteral("定义域下限"), panel);
-    Fun_max = New_Box(QStringLiteral("271"), QStringLiteral("Fun_max"),
-                      QStringLiteral("定义域上限"), panel);
-    auto *domain = row();
-    domain->setSpacing(2);
-    domain->addWidget(New_Label(QStringLiteral("定义域:"), QStringLiteral("Label2"), panel));
-    domain->addWidget(Fun_min, 1);
-    domain->addWidget(New_Label(QStringLiteral(" < X <"), QStringLiteral("Label3"), panel));
-    domain->addWidget(Fun_max, 1);
+    Fun_min = New_Box("-271", "Fun_min", "定义域下限", panel);
+    Fun_max = New_Box("271", "Fun_max", "定义域上限", panel);
+    row({New_Label("定义域:", "Label2", panel), Fun_min, New_Label(" < X <", "Label3", panel),
+         Fun_max});
 
-    X_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("X_Zoom"),
-                       QStringLiteral("X 轴缩放倍数"), panel);
-    Y_Zoom = New_Combo(QStringLiteral("10"), QStringLiteral("Y_Zoom"),
-                       QStringLiteral("Y 轴缩放倍数"), panel);
-    Density = New_Combo(QStringLiteral("1"), QStringLiteral("Density"), QStringLiteral("图像密度"),
-                        panel);
-    auto *zooms = new QGridLayout;
-    zooms->setHorizontalSpacing(2);
-    zooms->setVerticalSpacing(2);
-    zooms->addWidget(New_Label(QStringLiteral("X 轴缩放倍数:"), QStringLiteral("Label4"), panel), 0,
-                     0);
-    zooms->addWidget(X_Zoom, 0, 1);
-    zooms->addWidget(New_Label(QStringLiteral("Y 轴缩放倍数:"), QStringLiteral("Label5"), panel), 1,
-                     0);
-    zooms->addWidget(Y_Zoom, 1, 1);
-    zooms->addWidget(New_Label(QStringLiteral("图 像 密 度 :"), QStringLiteral("Label6"), panel), 2,
-                     0);
-    zooms->addWidget(Density, 2, 1);
-    zooms->setColumnStretch(1, 1);
-    column->addLayout(zooms);
+    column->addLayout(Build_Zoom_Grid(panel));
 
-    Display = Platform::Named<QPushButton>(QStringLiteral("Display"), QString(),
-                                           QStringLiteral("显示图像"), panel);
-    preserving = Platform::Named<QCheckBox>(QStringLiteral("preserving"), QString(),
-                                            QStringLiteral("保留图像"), panel);
-    auto *show = row();
-    show->addWidget(Display, 1);
-    show->addWidget(preserving, 1);
+    Display = New_Button("显示图像", "Display", panel);
+    preserving = New_Check("保留图像", "preserving", panel);
+    row({Display, preserving});
 
-    Frame1 = Platform::Named<QGroupBox>(QStringLiteral("Frame1"), QString(), panel);
-    Frame1->setFlat(true);
-    auto *units = new QHBoxLayout(Frame1);
-    units->setContentsMargins(2, 0, 2, 0);
-    angle_group_ = new QButtonGroup(this);
-    const QString unit_names[] = {QStringLiteral("角度"), QStringLiteral("弧度"),
-                                  QStringLiteral("梯度")};
-    for (int i = 0; i < 3; ++i) {
-        Angle_Option[i] = Platform::Named<QRadioButton>(Platform::Indexed_Name("Angle_Option", i),
-                                                        QString(), unit_names[i], Frame1);
-        angle_group_->addButton(Angle_Option[i], i);
-        units->addWidget(Angle_Option[i]);
-    }
-    column->addWidget(Frame1);
-
-    // the four move buttons sit like arrow keys: up above down, left and right
-    // beside down; the restore button and the move unit stand to their right
-    auto *moves = new QGridLayout;
-    moves->setHorizontalSpacing(2);
-    moves->setVerticalSpacing(2);
-    CommandButton1 = New_Arrow(QStringLiteral("CommandButton1"), QStringLiteral("上移"), panel);
-    CommandButton2 = New_Arrow(QStringLiteral("CommandButton2"), QStringLiteral("左移"), panel);
-    CommandButton3 = New_Arrow(QStringLiteral("CommandButton3"), QStringLiteral("下移"), panel);
-    CommandButton4 = New_Arrow(QStringLiteral("CommandButton4"), QStringLiteral("右移"), panel);
-    moves->addWidget(CommandButton1, 0, 1);
-    moves->addWidget(CommandButton2, 1, 0);
-    moves->addWidget(CommandButton3, 1, 1);
-    moves->addWidget(CommandButton4, 1, 2);
-    moves->setColumnMinimumWidth(3, 4);
-    Reversion = Platform::Named<QPushButton>(QStringLiteral("Reversion"), QString(),
-                                             QStringLiteral("复原"), panel);
-    moves->addWidget(Reversion, 0, 4, 1, 2);
-    Text2 =
-        New_Box(QStringLiteral("222"), QStringLiteral("Text2"), QStringLiteral("移动单位"), panel);
-    moves->addWidget(New_Label(QStringLiteral("移动单位:"), QStringLiteral("Label8"), panel), 1, 4);
-    moves->addWidget(Text2, 1, 5);
-    moves->setColumnStretch(5, 1);
-    column->addLayout(moves);
+    column->addWidget(Build_Angle_Frame(panel));
+    column->addLayout(Build_Move_Pad(panel));
     column->addStretch(1);
-
-    // rows a little lower than the desktop's defaults keep the column within
-    // the window's design height
-    for (QWidget *box : {static_cast<QWidget *>(X_Expression), static_cast<QWidget *>(Y_Expression),
-                         static_cast<QWidget *>(Fun_min), static_cast<QWidget *>(Fun_max),
-                         static_cast<QWidget *>(X_Zoom), static_cast<QWidget *>(Y_Zoom),
-                         static_cast<QWidget *>(Density), static_cast<QWidget *>(Text2)})
-        box->setFixedHeight(Row_Pixels);
-    for (QWidget *button : {static_cast<QWidget *>(Display), static_cast<QWidget *>(Reversion)})
-        button->setFixedHeight(Row_Pixels + 2);
-    for (QWidget *check : {static_cast<QWidget *>(Parameter_Equation),
-                           static_cast<QWidget *>(Check1), static_cast<QWidget *>(preserving)})
-        check->setFixedHeight(Row_Pixels - 2);
-    for (QRadioButton *option : Angle_Option) option->setFixedHeight(Row_Pixels - 2);
 
     // the surface right of the column, created after it: a window gives its
     // first focus to the first control of its chain, and a Tab order set later
@@ -257,6 +198,73 @@ void Func_Image::Build_Controls() {
     panel->setFixedWidth(int(std::lround(Surface_Left / Picture1->Units_Per_Pixel_X())) - 4);
     window_layout->addWidget(panel);
     window_layout->addStretch(1);
+}
+
+QGridLayout *Func_Image::Build_Zoom_Grid(QWidget *panel) {
+    struct Zoom_Row {
+        QComboBox *Func_Image::*box;
+        const char *text, *name, *accessible, *caption, *label;
+    };
+    const Zoom_Row zoom_rows[] = {
+        {&Func_Image::X_Zoom, "10", "X_Zoom", "X 轴缩放倍数", "X 轴缩放倍数:", "Label4"},
+        {&Func_Image::Y_Zoom, "10", "Y_Zoom", "Y 轴缩放倍数", "Y 轴缩放倍数:", "Label5"},
+        {&Func_Image::Density, "1", "Density", "图像密度", "图 像 密 度 :", "Label6"},
+    };
+    for (const Zoom_Row &zoom : zoom_rows)
+        this->*zoom.box = New_Combo(zoom.text, zoom.name, zoom.accessible, panel);
+    auto *zooms = new QGridLayout;
+    zooms->setSpacing(2);
+    for (int i = 0; i < 3; ++i) {
+        zooms->addWidget(New_Label(zoom_rows[i].caption, zoom_rows[i].label, panel), i, 0);
+        zooms->addWidget(this->*zoom_rows[i].box, i, 1);
+    }
+    zooms->setColumnStretch(1, 1);
+    return zooms;
+}
+
+QGroupBox *Func_Image::Build_Angle_Frame(QWidget *panel) {
+    Frame1 = Platform::Named<QGroupBox>(QStringLiteral("Frame1"), QString(), panel);
+    Frame1->setFlat(true);
+    auto *units = new QHBoxLayout(Frame1);
+    units->setContentsMargins(2, 0, 2, 0);
+    angle_group_ = new QButtonGroup(this);
+    const char *unit_names[] = {"角度", "弧度", "梯度"};
+    for (int i = 0; i < 3; ++i) {
+        Angle_Option[i] = Platform::Named<QRadioButton>(Platform::Indexed_Name("Angle_Option", i),
+                                                        QString(), Utf8(unit_names[i]), Frame1);
+        Angle_Option[i]->setFixedHeight(Row_Pixels - 2);
+        angle_group_->addButton(Angle_Option[i], i);
+        units->addWidget(Angle_Option[i]);
+    }
+    return Frame1;
+}
+
+QGridLayout *Func_Image::Build_Move_Pad(QWidget *panel) {
+    // the four move buttons sit like arrow keys: up above down, left and right
+    // beside down; the restore button and the move unit stand to their right
+    struct Arrow {
+        QPushButton *Func_Image::*button;
+        const char *name, *tip;
+        int row, column;
+    };
+    const Arrow arrows[] = {{&Func_Image::CommandButton1, "CommandButton1", "上移", 0, 1},
+                            {&Func_Image::CommandButton2, "CommandButton2", "左移", 1, 0},
+                            {&Func_Image::CommandButton3, "CommandButton3", "下移", 1, 1},
+                            {&Func_Image::CommandButton4, "CommandButton4", "右移", 1, 2}};
+    auto *moves = new QGridLayout;
+    moves->setSpacing(2);
+    for (const Arrow &arrow : arrows) {
+        this->*arrow.button = New_Arrow(arrow.name, arrow.tip, panel);
+        moves->addWidget(this->*arrow.button, arrow.row, arrow.column);
+    }
+    moves->setColumnMinimumWidth(3, 4);
+    Reversion = New_Button("复原", "Reversion", panel);
+    moves->addWidget(Reversion, 0, 4, 1, 2);
+    Text2 = New_Box("222", "Text2", "移动单位", panel);
+    moves->addWidget(New_Label("移动单位:", "Label8", panel), 1, 4);
+    moves->addWidget(Text2, 1, 5);
+    moves->setColumnStretch(5, 1);
+    return moves;
 }
 
 void Func_Image::Build_Tab_Chain() {

@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,15 @@ class Func_Image : public QWidget {
     static constexpr int Minimum_Surface_Pixels = 100;
     static constexpr int Row_Pixels = 20; // height of a text box or combo box
 
+    // The view as the last drawing left it, read-only.
+    struct View_State {
+        double X_Scale, Y_Scale, Step_Size, Curve_Color;
+        std::int16_t Shift_X, Shift_Y, Move_Step;
+        double Domain_Min, Domain_Max;
+    };
+    View_State State() const;
+
+  private:
     // Controls.
     Drawing_Surface *Picture1;
     QLabel *Label7;
@@ -72,6 +82,7 @@ class Func_Image : public QWidget {
     double Domain_Min = 0;
     double Domain_Max = 0;
 
+  public:
     // Handlers.
     void Form_Load();
     void Form_Resize();
@@ -111,6 +122,9 @@ class Func_Image : public QWidget {
 
   private:
     void Build_Controls();
+    QGridLayout *Build_Zoom_Grid(QWidget *panel);
+    QGroupBox *Build_Angle_Frame(QWidget *panel);
+    QGridLayout *Build_Move_Pad(QWidget *panel);
     void Follow_Angle_Unit(int unit);
     void Write_Full_Turn();
     std::int16_t Read_Move_Step() const;

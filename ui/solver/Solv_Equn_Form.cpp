@@ -52,14 +52,10 @@ bool Read_Residual(const CalcModule::Outcome &result, double &residual) {
     return true;
 }
 
-QLabel *Make_Label(const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    return label;
-}
-
-QLineEdit *Make_Box(const QString &name, const QString &accessible, const QString &text,
+QLineEdit *Make_Box(const char *name, const char *accessible, const QString &text,
                     QWidget *parent) {
-    return Platform::Named<QLineEdit>(name, accessible, text, parent);
+    return Platform::Named<QLineEdit>(QString::fromUtf8(name), QString::fromUtf8(accessible), text,
+                                      parent);
 }
 
 } // namespace
@@ -70,25 +66,21 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     Frame3 = Platform::Named<QGroupBox>(QStringLiteral("Frame3"), QString(),
                                         QStringLiteral("解一元方程"), this);
-
-    Equn_Expn = Make_Box(QStringLiteral("Equn_Expn"), QStringLiteral("原方程"), QString(), Frame3);
-    E_min =
-        Make_Box(QStringLiteral("E_min"), QStringLiteral("下限"), QStringLiteral("-1000"), Frame3);
-    E_max =
-        Make_Box(QStringLiteral("E_max"), QStringLiteral("上限"), QStringLiteral("1000"), Frame3);
+    // created in the order of the Tab key
+    Equn_Expn = Make_Box("Equn_Expn", "原方程", QString(), Frame3);
+    E_min = Make_Box("E_min", "下限", QStringLiteral("-1000"), Frame3);
+    E_max = Make_Box("E_max", "上限", QStringLiteral("1000"), Frame3);
     Precision =
         Platform::Named<QComboBox>(QStringLiteral("Precision"), QStringLiteral("精度"), Frame3);
     Precision->setEditable(true);
     Precision->setInsertPolicy(QComboBox::NoInsert);
-    Max_Error = Make_Box(QStringLiteral("Max_Error"), QStringLiteral("可允许的最大误差"),
-                         QStringLiteral("1e-6"), Frame3);
+    Max_Error = Make_Box("Max_Error", "可允许的最大误差", QStringLiteral("1e-6"), Frame3);
     Command4 = Platform::Named<QPushButton>(QStringLiteral("Command4"), QStringLiteral("解"),
                                             QStringLiteral("解"), Frame3);
     Command4->setAutoDefault(false);
-    X_Result = Make_Box(QStringLiteral("X_Result"), QStringLiteral("结果"), Result_Caption, Frame3);
-    Error_Box =
-        Make_Box(QStringLiteral("Error_Box"), QStringLiteral("误差"), Error_Caption, Frame3);
-    Text1 = Make_Box(QStringLiteral("Text1"), QStringLiteral("x的估计值"), QString(), Frame3);
+    X_Result = Make_Box("X_Result", "结果", Result_Caption, Frame3);
+    Error_Box = Make_Box("Error_Box", "误差", Error_Caption, Frame3);
+    Text1 = Make_Box("Text1", "x的估计值", QString(), Frame3);
     Text1->setVisible(false);
     // the result boxes show their longest texts whole, also at the smallest size
     const QString longest_number = QStringLiteral("-8.88888888888888E-308");
@@ -96,38 +88,48 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
                                           Bounds_Error_Text, Precision_Error_Text,
                                           Max_Error_Error_Text, Result_Caption + longest_number});
     Platform::Fit_Box_To_Texts(Error_Box, {Error_Caption + longest_number});
-
-    auto *grid = new QGridLayout(Frame3);
-    grid->addWidget(Make_Label(QStringLiteral("原方程："), Frame3), 0, 0);
-    grid->addWidget(Equn_Expn, 0, 1, 1, 3);
-    grid->addWidget(E_min, 1, 1);
-    auto *between = Make_Label(QStringLiteral("< x <"), Frame3);
-    between->setAlignment(Qt::AlignCenter);
-    grid->addWidget(between, 1, 2);
-    grid->addWidget(E_max, 1, 3);
-    grid->addWidget(Make_Label(QStringLiteral("精度："), Frame3), 2, 0);
-    grid->addWidget(Precision, 2, 1);
-    grid->addWidget(Make_Label(QStringLiteral("可允许的最大误差:"), Frame3), 2, 2);
-    grid->addWidget(Max_Error, 2, 3);
-    const QString notes[] = {
-        QStringLiteral("说明：(1)若存在多解请适当调整定义域或精度"),
-        QStringLiteral("(2)定义域过大，或精度太高(<-4)可能导致运算时间过长。"),
-        QStringLiteral("(3)方程可输入该计算器数学函数。"),
-        QStringLiteral("(4)若x较大,可降低精度,减小最大误差,以提高计算速度"),
-    };
-    int row = 3;
-    for (const QString &note : notes) grid->addWidget(Make_Label(note, Frame3), row++, 0, 1, 4);
-    grid->addWidget(Command4, row, 0);
-    grid->addWidget(X_Result, row, 1);
-    grid->addWidget(Error_Box, row, 2, 1, 2);
-    grid->addWidget(Text1, row + 1, 0);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Frame3);
+    Build_Layout();
 
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     Form_Load();
     Platform::Lift_Length_Limits(this);
+}
+
+void Solv_Equn_Form::Build_Layout() {
+    const auto label = [this](const char *text) {
+        return new QLabel(QString::fromUtf8(text), Frame3);
+    };
+    auto *between = label("< x <");
+    between->setAlignment(Qt::AlignCenter);
+    struct Place {
+        QWidget *widget;
+        int row, column, rows = 1, columns = 1;
+    };
+    const Place places[] = {
+        {label("原方程："), 0, 0},
+        {Equn_Expn, 0, 1, 1, 3},
+        {E_min, 1, 1},
+        {between, 1, 2},
+        {E_max, 1, 3},
+        {label("精度："), 2, 0},
+        {Precision, 2, 1},
+        {label("可允许的最大误差:"), 2, 2},
+        {Max_Error, 2, 3},
+        {label("说明：(1)若存在多解请适当调整定义域或精度"), 3, 0, 1, 4},
+        {label("(2)定义域过大，或精度太高(<-4)可能导致运算时间过长。"), 4, 0, 1, 4},
+        {label("(3)方程可输入该计算器数学函数。"), 5, 0, 1, 4},
+        {label("(4)若x较大,可降低精度,减小最大误差,以提高计算速度"), 6, 0, 1, 4},
+        {Command4, 7, 0},
+        {X_Result, 7, 1},
+        {Error_Box, 7, 2, 1, 2},
+        {Text1, 8, 0},
+    };
+    auto *grid = new QGridLayout(Frame3);
+    for (const Place &place : places)
+        grid->addWidget(place.widget, place.row, place.column, place.rows, place.columns);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame3);
 }
 
 Solv_Equn_Form::~Solv_Equn_Form() = default;

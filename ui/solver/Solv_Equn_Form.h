@@ -23,7 +23,13 @@ class Solv_Equn_Form : public QWidget {
     // Runs one search with what the boxes hold and writes the result into them.
     void Find_Root();
 
-    // Evaluations of the equation made by the last search.
+    // What the last search did, read-only.
+    struct Search_State {
+        long long Evaluation_Count; // evaluations of the equation
+    };
+    Search_State State() const { return {Evaluation_Count}; }
+
+  private:
     long long Evaluation_Count = 0;
 
     QGroupBox *Frame3 = nullptr;
@@ -37,6 +43,7 @@ class Solv_Equn_Form : public QWidget {
     QLineEdit *Error_Box = nullptr;
     QLineEdit *Text1 = nullptr; // never shown: the estimate of x between passes
 
-  private:
+    void Build_Layout();
+
     bool searching_ = false;
 };
