@@ -51,11 +51,8 @@ Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings)
         outcome.Number = known;
         return outcome;
     }
-    try {
-        outcome.Number = Leading_Number_Value(outcome.Text);
-    } catch (const std::range_error &) {
-        // a lone number comes back as written, however large: it has no double
-    }
+    // a lone number comes back as written, however large: it may have no double
+    outcome.Number = Leading_Number(outcome.Text);
     return outcome;
 }
 
