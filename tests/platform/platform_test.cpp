@@ -87,6 +87,29 @@ TEST(ModeNotifier, SetsTheUnitAndTellsListeners) {
     Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
 }
 
+// A window that follows an announcement sets the same unit again; that must
+// end at once, or the windows would tell each other for ever.
+TEST(ModeNotifier, TheUnitInForceTellsNobody) {
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(1);
+    int echoes = 0;
+    const auto echo =
+        QObject::connect(&Platform::Mode_Notifier::Instance(),
+                         &Platform::Mode_Notifier::Angle_Unit_Changed, [&echoes](int unit) {
+                             ++echoes;
+                             Platform::Mode_Notifier::Instance().Set_Angle_Unit(std::uint8_t(unit));
+                         });
+    QSignalSpy spy(&Platform::Mode_Notifier::Instance(),
+                   &Platform::Mode_Notifier::Angle_Unit_Changed);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(1);
+    EXPECT_EQ(spy.count(), 0);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(2);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(echoes, 1);
+    EXPECT_EQ(CalcModule::Angle_Unit, 2);
+    QObject::disconnect(echo);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
+}
+
 TEST(LongTask, SmallWorkShowsNothingLargeWorkCanBeCancelled) {
     const int before = Platform::Long_Task::Dialogs_Shown();
     {

@@ -190,6 +190,20 @@ TEST_F(Plot, AngleOptionsFollowTheProgramWideUnitWithoutEcho) {
     EXPECT_EQ(changes.count(), 2);
 }
 
+TEST_F(Plot, OpensShowingRadiansWhenTheyAreInForceAlready) {
+    w.reset();
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(1);
+    QSignalSpy changes(&Platform::Mode_Notifier::Instance(),
+                       &Platform::Mode_Notifier::Angle_Unit_Changed);
+    w = std::make_unique<Func_Image>();
+    w->show();
+    EXPECT_TRUE(Find<QRadioButton>("Angle_Option_1")->isChecked());
+    EXPECT_EQ(changes.count(), 0);
+    QTest::mouseClick(Find<QRadioButton>("Angle_Option_0"), Qt::LeftButton);
+    EXPECT_EQ(CalcModule::Angle_Unit, 0);
+    EXPECT_EQ(changes.count(), 1);
+}
+
 TEST_F(Plot, ArrowButtonsMoveTheOriginWithinTheSixteenBitRange) {
     Type("Y_Expression", "1000"); // the curve stays off the surface: only axes and ticks
     Click("CommandButton1");

@@ -416,7 +416,7 @@ void Scin_Cale::Clear_All() {
     Sci_Display = false;
     Number_Typed = false;
     New_Number = false;
-    if (CalcModule::Angle_Unit != 0) Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(0);
     CalcModule::Word_Length = 32;
     Word_Option[0]->setChecked(true);
     CalcModule::Number_Base = 10;

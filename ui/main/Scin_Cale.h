@@ -160,9 +160,12 @@ class Scin_Cale : public QMainWindow {
     void Connect_Handlers();
     void Build_Keyboard_And_Screen();
 
-    void Evaluate();
+    // "=" on the expression as typed, "=" included
+    void Evaluate(const QString &typed);
     void Append_History_Line(const QString &line);
     bool Entry_Too_Long(const QString &t, qsizetype first) const;
+    // a typed operand cut back to what the base and word hold, with a beep when cut
+    QString Fitted_Entry(const QString &t) const;
     void Convert_Display(std::uint8_t old_base, std::uint8_t new_base);
     void Set_Base_Keys(std::uint8_t base);
     void Angle_Unit_Changed(int unit);
@@ -187,7 +190,6 @@ class Scin_Cale : public QMainWindow {
     QPointer<Author> author_;
     QPointer<Help_Window> help_;
     void Close_Other_Windows();
-    bool in_entry_check_ = false;
     QString session_path_; // the session file last saved or opened
     Handler_Counts handler_runs_;
 };

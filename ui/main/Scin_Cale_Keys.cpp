@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -62,44 +63,53 @@ void Scin_Cale::Digl_Butn_Click(int index) {
         Result_Shown = false;
     }
     Number_Typed = true;
-    if (New_Number) Target_Box->setText(QString());
-    const QString t = Target_Box->text();
+    const QString t = New_Number ? QString() : Target_Box->text();
+    QString shown = t;
     if (index <= 9) {
-        Target_Box->setText(t + QChar(u'0' + index));
+        shown = t + QChar(u'0' + index);
     } else if (index <= 15) {
-        Target_Box->setText(t + QChar(u'A' + (index - 10)));
+        shown = t + QChar(u'A' + (index - 10));
     } else if (index == 16) {
-        if (!t.contains(QLatin1Char('.'))) Target_Box->setText(t + QLatin1Char('.'));
+        if (!t.contains(QLatin1Char('.'))) shown = t + QLatin1Char('.');
     } else if (index == 17) {
-        Target_Box->setText(QStringLiteral("3.141592653589793"));
+        shown = QStringLiteral("3.141592653589793");
     } else if (index == 18) {
-        Target_Box->setText(QStringLiteral("2.718281828459045235"));
+        shown = QStringLiteral("2.718281828459045235");
     } else if (index == 19) {
-        Target_Box->setText(t + QStringLiteral("e+"));
+        shown = t + QStringLiteral("e+");
     }
+    // a second point leaves the display as it is
+    if (shown != t) Target_Box->setText(Fitted_Entry(shown));
     New_Number = false;
     Focus_Equals();
 }
 
 void Scin_Cale::Oper_Butn_Click(int index) {
     if (index < 0 || index >= int(Oper_Butn.size())) return;
+    if (Result_Shown && index == 30) {
+        Focus_Equals();
+        return;
+    }
+    const QString shown = Target_Box->text();
+    QString expression = Expression->text();
     if (Result_Shown) {
-        if (index == 30) {
-            Focus_Equals();
-            return;
-        }
-        Expression->setText(Starts_Operand(index) ? QString() : Target_Box->text());
+        expression = Starts_Operand(index) ? QString() : shown;
         Result_Shown = false;
     }
     if (Number_Typed) {
-        Expression->setText(Expression->text() + Target_Box->text());
+        expression += shown;
         Number_Typed = false;
     }
-    Target_Box->setText(QString::fromLatin1(Operator_Tokens[index]));
+    const QString token = QString::fromLatin1(Operator_Tokens[index]);
+    expression += token;
     if (index >= 20 && index <= 27) Inv_Check->setChecked(false);
-    Expression->setText(Expression->text() + Target_Box->text());
     New_Number = true;
-    if (Target_Box->text() == QLatin1String("=")) Evaluate();
+    if (index == 30) {
+        Evaluate(expression);
+    } else {
+        Target_Box->setText(token);
+        Expression->setText(expression);
+    }
     Focus_Equals();
 }
 
@@ -207,14 +217,20 @@ bool Scin_Cale::Entry_Too_Long(const QString &t, qsizetype first) const {
 }
 
 void Scin_Cale::Target_Box_Change() {
-    if (in_entry_check_) return;
-    if (CalcModule::Number_Base == 10 || !Number_Typed) return;
-    QString t = Target_Box->text();
+    if (!Number_Typed) return;
+    const QString t = Target_Box->text();
+    // the cut-back text fits, so the change it makes comes back here as nothing to do
+    const QString fitted = Fitted_Entry(t);
+    if (fitted.size() != t.size()) Target_Box->setText(fitted);
+}
+
+QString Scin_Cale::Fitted_Entry(const QString &t) const {
+    if (CalcModule::Number_Base == 10) return t;
     const QChar low = QLatin1Char('1');
     const QChar high = QLatin1Char(CalcModule::Number_Base == 8 ? '7' : '9');
     qsizetype first = 0;
     while (first < t.size() && (t[first] < low || t[first] > high)) ++first;
-    if (!Entry_Too_Long(t, first)) return;
+    if (!Entry_Too_Long(t, first)) return t;
     // Cut back to the longest prefix that fits in one go, with one beep: the
     // same text as dropping the last character while too long, without a
     // beep for each of a pasted megabyte. No text runs past eight digits in
@@ -223,36 +239,34 @@ void Scin_Cale::Target_Box_Change() {
     qsizetype keep = std::min(t.size() - 1, widest);
     while (keep > 0 && Entry_Too_Long(t.left(keep), first)) --keep;
     Platform::Beep();
-    t.truncate(keep);
-    in_entry_check_ = true;
-    Target_Box->setText(t);
-    in_entry_check_ = false;
+    return t.left(keep);
 }
 
-void Scin_Cale::Evaluate() {
+void Scin_Cale::Evaluate(const QString &typed) {
     // A pasted expression of megabytes takes seconds to clean, evaluate and
-    // show: the progress dialog of long tasks appears between those steps,
-    // and Cancel leaves the expression as it was before "=".
-    Platform::Long_Task task(QStringLiteral("正在计算……"), double(Expression->text().size()));
+    // show: the progress dialog of long tasks appears between those steps.
+    // Nothing is shown before the end; Cancel leaves the expression as it was
+    // before "=", cleaned once the clean-up has run.
+    Platform::Long_Task task(QStringLiteral("正在计算……"), double(typed.size()));
+    QString before = typed;
     const auto Cancelled = [&] {
         if (!task.Cancelled()) return false;
-        QString before = Expression->text();
         if (before.endsWith(QLatin1Char('='))) before.chop(1);
         Expression->setText(before);
         Target_Box->setText(QString());
         return true;
     };
     if (Cancelled()) return;
-    std::string text = Expression->text().toStdString();
-    const QString filtered = QString::fromStdString(CalcModule::Filter_Expression(text, 0));
+    std::string text = typed.toStdString();
+    std::string cleaned = CalcModule::Filter_Expression(text, 0);
+    text.clear();
     if (Cancelled()) return;
-    // laying out a long line again costs as much as the evaluation
-    if (filtered != Expression->text()) Expression->setText(filtered);
+    QString line = QString::fromStdString(cleaned);
+    before = line;
     const CalcModule::Outcome outcome = CalcModule::Calculate_Cleaned(
-        filtered.toStdString(),
+        std::move(cleaned),
         {CalcModule::Number_Base, CalcModule::Word_Length, CalcModule::Angle_Unit, 0});
     if (Cancelled()) return;
-    Target_Box->setText(QString::fromStdString(outcome.Text));
     if (outcome.Kind == CalcModule::Outcome_Kind::Malformed) {
         Clear_All();
         return;
@@ -262,11 +276,13 @@ void Scin_Cale::Evaluate() {
     // a hexadecimal text such as "1E999" is a valid result and stays
     if (!outcome.Number && CalcModule::Number_Base == 10)
         Platform::Show_Warning(QString::fromUtf8(CalcModule::Range_Message));
-    if (CalcModule::Number_Base == 10) {
-        Target_Box->setText(QString::fromStdString(CalcModule::Result_Display_Text(Result_Value)));
-    }
-    Expression->setText(Expression->text() + Target_Box->text());
-    Append_History_Line(Expression->text());
+    const QString shown = QString::fromStdString(CalcModule::Number_Base == 10
+                                                     ? CalcModule::Result_Display_Text(Result_Value)
+                                                     : outcome.Text);
+    line += shown;
+    Target_Box->setText(shown);
+    Expression->setText(line);
+    Append_History_Line(line);
     Result_Shown = true;
 }
 

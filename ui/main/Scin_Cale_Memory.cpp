@@ -64,18 +64,21 @@ void Scin_Cale::Menu_Copy_Click() {
 }
 
 void Scin_Cale::Menu_Past_Click() {
+    // "3×4÷2" or "−5" from another program means what it shows, not "342" or "5";
+    // an operand pasted after typed digits is cut back as typing would
+    QString pasted = Scin_Cale_Text::Ascii_Symbols(Platform::Clipboard_Text());
+    if (Number_Typed) pasted = Fitted_Entry(pasted);
+    const bool expression = Holds_Operator(pasted);
     // a paste over a result starts a new expression instead of extending
     // the finished "expression=result" line
-    if (Result_Shown) Expression->setText(QString());
+    if (expression)
+        Expression->setText(pasted);
+    else if (Result_Shown)
+        Expression->setText(QString());
     Result_Shown = false;
-    // "3×4÷2" or "−5" from another program means what it shows, not "342" or "5"
-    Target_Box->setText(Scin_Cale_Text::Ascii_Symbols(Platform::Clipboard_Text()));
-    if (Holds_Operator(Target_Box->text())) {
-        Expression->setText(Target_Box->text());
-        Target_Box->setText(QString());
-        Focus_Equals();
-    }
-    if (!Target_Box->text().isEmpty()) Number_Typed = true;
+    Target_Box->setText(expression ? QString() : pasted);
+    if (expression) Focus_Equals();
+    if (!expression && !pasted.isEmpty()) Number_Typed = true;
 }
 
 void Scin_Cale::Menu_Clear_Click() {

@@ -138,10 +138,9 @@ void Scin_Cale::Angle_Option_Click(int index) {
     if (index < 0 || index > 2) return;
     ++handler_runs_.Angle_Option_Click;
     Show_Selected(angle_group_, Angle_Option[index]);
-    // the notifier tells the other windows; when the change came from them the
-    // unit is already set and nobody needs telling twice
-    if (CalcModule::Angle_Unit != index)
-        Platform::Mode_Notifier::Instance().Set_Angle_Unit(std::uint8_t(index));
+    // the notifier tells the other windows; a change that came from them is
+    // already in force, and setting it again tells nobody
+    Platform::Mode_Notifier::Instance().Set_Angle_Unit(std::uint8_t(index));
 }
 
 void Scin_Cale::Angle_Unit_Changed(int unit) {

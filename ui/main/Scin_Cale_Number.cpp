@@ -25,11 +25,9 @@ void Scin_Cale::Digl_ProsButn_Click(int index) {
         } else {
             // The sign follows the text, so that a new operand or a negative
             // result never loses a digit or gets a second "-".
-            if (t.startsWith(QLatin1Char('-')))
-                Target_Box->setText(t.mid(1));
-            else
-                Target_Box->setText(QLatin1Char('-') + t);
-            Sign_Next_Negative = !Target_Box->text().startsWith(QLatin1Char('-'));
+            const QString shown = t.startsWith(QLatin1Char('-')) ? t.mid(1) : QLatin1Char('-') + t;
+            Target_Box->setText(shown);
+            Sign_Next_Negative = !shown.startsWith(QLatin1Char('-'));
         }
         break;
     }

@@ -12,7 +12,8 @@ class Mode_Notifier : public QObject {
   public:
     static Mode_Notifier &Instance();
 
-    // Sets CalcModule::Angle_Unit and tells every listener.
+    // Sets CalcModule::Angle_Unit and tells every listener; the unit already
+    // in force changes nothing and tells nobody.
     void Set_Angle_Unit(std::uint8_t unit);
 
   signals:

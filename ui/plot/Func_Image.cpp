@@ -99,7 +99,7 @@ Func_Image::Func_Image(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(&Platform::Mode_Notifier::Instance(), &Platform::Mode_Notifier::Angle_Unit_Changed,
             this, [this](int unit) { Follow_Angle_Unit(unit); });
     connect(angle_group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on && !following_unit_) Angle_Option_Click(id);
+        if (on) Angle_Option_Click(id);
     });
     connect(Parameter_Equation, &QCheckBox::toggled, this, [this] { Parameter_Equation_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
@@ -301,6 +301,8 @@ std::int16_t Func_Image::Read_Move_Step() const {
 
 void Func_Image::Form_Load() {
     Platform::Mode_Notifier::Instance().Set_Angle_Unit(1);
+    // radians may be in force already, and then nobody announces them
+    Follow_Angle_Unit(1);
     X_Scale = 1;
     Y_Scale = 1;
     Step_Size = 1;
@@ -356,11 +358,9 @@ void Func_Image::Form_Resize() {
 }
 
 void Func_Image::Follow_Angle_Unit(int unit) {
-    if (unit < 0 || unit >= int(Angle_Option.size()) || Angle_Option[unit]->isChecked()) return;
-    // the unit is already in force: select its option without setting it again
-    following_unit_ = true;
+    if (unit < 0 || unit >= int(Angle_Option.size())) return;
+    // the option sets the unit again, which is already in force and tells nobody
     Angle_Option[unit]->setChecked(true);
-    following_unit_ = false;
 }
 
 void Func_Image::Angle_Option_Click(int index) {

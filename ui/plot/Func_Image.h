@@ -139,7 +139,6 @@ class Func_Image : public QWidget {
     bool Curve_Value(double x, double &value) const;
 
     QButtonGroup *angle_group_;
-    bool following_unit_ = false;
     // The combo box also reports a typed text that matches a list item as chosen
     // when typing ends (Return, leaving the box); such a report is not a choice.
     bool zoom_typed_ = false;
