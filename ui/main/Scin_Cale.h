@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <span>
 
 class QAction;
 class QButtonGroup;
@@ -29,6 +30,9 @@ class Author;
 class Help_Window;
 namespace Session_Format {
 struct Session_State;
+}
+namespace Key_Table {
+enum class Family : std::uint8_t;
 }
 
 class Scin_Cale : public QMainWindow {
@@ -159,6 +163,9 @@ class Scin_Cale : public QMainWindow {
     void Build_Menus();
     void Connect_Handlers();
     void Build_Keyboard_And_Screen();
+    // the control array of one kind of pad key, indexed as its table
+    std::span<QPushButton *> Pad_Keys(Key_Table::Family family);
+    void Click_Pad_Key(Key_Table::Family family, int index);
 
     void Evaluate();
     void Append_History_Line(const QString &line);

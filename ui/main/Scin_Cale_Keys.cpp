@@ -7,6 +7,7 @@
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "radix/RadixModule.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
@@ -104,71 +105,36 @@ void Scin_Cale::Oper_Butn_Click(int index) {
 }
 
 void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
-    QPushButton *key = nullptr;
-    int digit_index = -1;
-    int operator_index = -1;
-    int clear_index = -1;
+    // Backspace and Escape stand for the two clear keys, any other character
+    // for the pad key whose row in the key table names it
     const char16_t c = character.unicode();
-    const bool hex_letter = (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    if (c == u'.') {
-        digit_index = 16;
-    } else if (c >= u'0' && c <= u'9') {
-        digit_index = c - u'0';
-    } else if (hex_letter && CalcModule::Number_Base == 16) {
-        digit_index = 10 + ((c | 0x20) - u'a');
-    } else {
-        switch (c) {
-        case u'(':
-            operator_index = 0;
-            break;
-        case u')':
-            operator_index = 1;
-            break;
-        case u'+':
-            operator_index = 2;
-            break;
-        case u'-':
-            operator_index = 3;
-            break;
-        case u'*':
-            operator_index = 4;
-            break;
-        case u'/':
-            operator_index = 5;
-            break;
-        case u'=':
-        case u'\r': // Return and the keypad's Enter
-            operator_index = 30;
-            break;
-        case u'^':
-            operator_index = 12;
-            break;
-        case u'!':
-            operator_index = 28;
-            break;
-        case u'\b': // Backspace
-            clear_index = 1;
-            break;
-        case u'\x1b': // Escape
-            clear_index = 2;
-            break;
-        default:
-            break;
-        }
-    }
-    if (digit_index >= 0) key = Digl_Butn[digit_index];
-    if (operator_index >= 0) key = Oper_Butn[operator_index];
-    if (clear_index >= 0) key = Clear_Butn[clear_index];
+    const int clear_index = c == u'\b' ? 1 : c == u'\x1b' ? 2 : 0;
+    const auto typed = Key_Table::Typed_Key(c);
+    QPushButton *key = clear_index ? Clear_Butn[clear_index]
+                       : typed     ? Pad_Keys(typed->family)[std::size_t(typed->index)]
+                                   : nullptr;
     // a key the current base has switched off cannot be typed either
     if (key && key->isEnabled()) {
-        if (digit_index >= 0)
-            Digl_Butn_Click(digit_index);
-        else if (operator_index >= 0)
-            Oper_Butn_Click(operator_index);
-        else
+        if (clear_index)
             Clear_Butn_Click(clear_index);
+        else
+            Click_Pad_Key(typed->family, typed->index);
     }
     Platform::Beep();
+}
+
+void Scin_Cale::Click_Pad_Key(Key_Table::Family family, int index) {
+    switch (family) {
+    case Key_Table::Family::Digit:
+        Digl_Butn_Click(index);
+        break;
+    case Key_Table::Family::Process:
+        Digl_ProsButn_Click(index);
+        break;
+    case Key_Table::Family::Operator:
+        Oper_Butn_Click(index);
+        break;
+    }
 }
 
 void Scin_Cale::Clear_Butn_Click(int index) {

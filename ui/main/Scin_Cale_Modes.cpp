@@ -5,6 +5,7 @@
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
 #include "radix/RadixModule.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Mode_Notifier.h"
 
@@ -108,19 +109,13 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
 }
 
 void Scin_Cale::Set_Base_Keys(std::uint8_t base) {
-    for (int i = 0; i <= 15; ++i) {
-        bool enabled = true;
-        if (i >= 2 && i <= 7) enabled = base != 2;
-        if (i == 8 || i == 9) enabled = base == 16 || base == 10;
-        if (i >= 10) enabled = base == 16;
-        Digl_Butn[i]->setEnabled(enabled);
+    using Key_Table::Family;
+    for (const auto family : {Family::Digit, Family::Operator, Family::Process}) {
+        const auto rows = Key_Table::Keys(family);
+        const auto keys = Pad_Keys(family);
+        for (std::size_t i = 0; i < rows.size(); ++i) keys[i]->setEnabled(rows[i].Works_In(base));
     }
-    const bool decimal = base == 10;
-    for (int i = 16; i <= 19; ++i) Digl_Butn[i]->setEnabled(decimal);
-    for (int i = 15; i <= 27; ++i) Oper_Butn[i]->setEnabled(decimal);
-    Oper_Butn[29]->setEnabled(decimal);
-    for (auto *key : Digl_ProsButn) key->setEnabled(decimal);
-    Stac_Butn[0]->setEnabled(decimal);
+    Stac_Butn[0]->setEnabled(base == 10);
 }
 
 void Scin_Cale::Word_Option_Click(int index) {
@@ -149,9 +144,14 @@ void Scin_Cale::Angle_Unit_Changed(int unit) {
 void Scin_Cale::Inv_Check_Click() {
     ++handler_runs_.Inv_Check_Click;
     const bool inverse = Inv_Check->isChecked();
-    for (int i = 20; i <= 27; ++i) {
-        Oper_Butn[i]->setVisible(inverse);
-        if (inverse) Oper_Butn[i]->raise();
+    for (const auto family : Key_Table::Families) {
+        const auto rows = Key_Table::Keys(family);
+        const auto keys = Pad_Keys(family);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].layer != Key_Table::Layer::Inverse) continue;
+            keys[i]->setVisible(inverse);
+            if (inverse) keys[i]->raise();
+        }
     }
     Focus_Equals();
 }
