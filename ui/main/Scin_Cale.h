@@ -106,7 +106,8 @@ class Scin_Cale : public QMainWindow {
     // Replaces the whole state at once, as if the user had reached it by hand.
     void Apply_Session(const Session_Format::Session_State &state);
 
-    // Controls
+  private:
+    // Controls; tests find them by their object names
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
     QPlainTextEdit *History = nullptr;
