@@ -18,40 +18,23 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 
 namespace {
 
-const char *const Operator_Tokens[31] = {
-    "(",   ")",   "+",   "-",   "*",    "/",      "int", "mod",
-    "and", "xor", "or",  "not", "^",    "^3",     "^2",  "ln",
-    "log", "sin", "cos", "tan", "^(1/", "^(1/3)", "sqr", "2.718281828459045^",
-    "10^", "asn", "acs", "atn", "!",    "abs",    "="};
+// what each operator key adds to the expression, from the key table
+constexpr auto Operator_Tokens = [] {
+    std::array<const char *, Key_Table::Operator_Keys.size()> tokens{};
+    for (std::size_t i = 0; i < tokens.size(); ++i) tokens[i] = Key_Table::Operator_Keys[i].token;
+    return tokens;
+}();
 
 // Keys whose token stands before its argument: "(" and the functions, "e^x"
 // and ten-to-the-x included. After a result such a key cannot continue from
 // it ("5.sin" is no expression) and starts a new one, as a digit does.
 bool Starts_Operand(int index) {
-    switch (index) {
-    case 0:
-    case 6:
-    case 11:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-    case 29:
-        return true;
-    default:
-        return false;
-    }
+    return Key_Table::Operator_Keys[std::size_t(index)].starts_operand;
 }
 
 } // namespace
