@@ -191,6 +191,7 @@ void Scin_Cale::Build_Controls() {
             keys[i] = Make_Pad_Key(central, rows[i],
                                    Indexed_Name(Key_Table::Control_Name(family), int(i)));
             face_colours->Add(keys[i], Face_Colour(family));
+            pad_keys_.push_back({&rows[i], keys[i]});
         }
     }
 
@@ -264,13 +265,8 @@ void Scin_Cale::Build_Layout() {
         pad->addWidget(Save_Memory[row], row, M);
         pad->addWidget(Stac_Butn[row], row, Stat);
     }
-    for (const auto family : Families) {
-        const auto rows = Keys(family);
-        const auto keys = Pad_Keys(family);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            pad->addWidget(keys[i], rows[i].row, rows[i].column, rows[i].row_span,
-                           rows[i].column_span);
-    }
+    for (const auto &[entry, key] : pad_keys_)
+        pad->addWidget(key, entry->row, entry->column, entry->row_span, entry->column_span);
 
     // all key columns alike wide, the widest face deciding
     int key_width = 0;

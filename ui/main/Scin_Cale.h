@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -33,7 +34,8 @@ struct Session_State;
 }
 namespace Key_Table {
 enum class Family : std::uint8_t;
-}
+struct Key;
+} // namespace Key_Table
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -167,6 +169,12 @@ class Scin_Cale : public QMainWindow {
     // the control array of one kind of pad key, indexed as its table
     std::span<QPushButton *> Pad_Keys(Key_Table::Family family);
     void Click_Pad_Key(Key_Table::Family family, int index);
+    // every key of the table with its row, in the order they were built
+    struct Pad_Key {
+        const Key_Table::Key *entry;
+        QPushButton *key;
+    };
+    std::vector<Pad_Key> pad_keys_;
 
     void Evaluate();
     void Append_History_Line(const QString &line);

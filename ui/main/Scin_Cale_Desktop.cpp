@@ -39,13 +39,8 @@ void Scin_Cale::Build_Keyboard_And_Screen() {
         QWidget *key;
     };
     std::vector<Pad_Place> pad;
-    for (const auto family : Key_Table::Families) {
-        const auto rows = Key_Table::Keys(family);
-        const auto keys = Pad_Keys(family);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            pad.push_back(
-                {rows[i].row, rows[i].column, rows[i].layer == Key_Table::Layer::Inverse, keys[i]});
-    }
+    for (const auto &[entry, key] : pad_keys_)
+        pad.push_back({entry->row, entry->column, entry->layer == Key_Table::Layer::Inverse, key});
     for (int row = 0; row < Key_Table::Rows; ++row)
         pad.push_back({row, Key_Table::Stat, false, Stac_Butn[row]});
     std::ranges::sort(pad, {},
@@ -72,14 +67,9 @@ void Scin_Cale::Build_Keyboard_And_Screen() {
 
     // the inverse keys cover their plain keys, which Tab then passes over
     const auto Covered_Keys = [this] {
-        for (const auto family : Key_Table::Families) {
-            const auto rows = Key_Table::Keys(family);
-            const auto keys = Pad_Keys(family);
-            for (std::size_t i = 0; i < rows.size(); ++i)
-                if (rows[i].layer == Key_Table::Layer::Plain)
-                    keys[i]->setFocusPolicy(Inv_Check->isChecked() ? Qt::ClickFocus
-                                                                   : Qt::StrongFocus);
-        }
+        for (const auto &[entry, key] : pad_keys_)
+            if (entry->layer == Key_Table::Layer::Plain)
+                key->setFocusPolicy(Inv_Check->isChecked() ? Qt::ClickFocus : Qt::StrongFocus);
     };
     connect(Inv_Check, &QCheckBox::toggled, this, Covered_Keys);
     Covered_Keys();

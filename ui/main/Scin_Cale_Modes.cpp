@@ -109,12 +109,7 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
 }
 
 void Scin_Cale::Set_Base_Keys(std::uint8_t base) {
-    using Key_Table::Family;
-    for (const auto family : {Family::Digit, Family::Operator, Family::Process}) {
-        const auto rows = Key_Table::Keys(family);
-        const auto keys = Pad_Keys(family);
-        for (std::size_t i = 0; i < rows.size(); ++i) keys[i]->setEnabled(rows[i].Works_In(base));
-    }
+    for (const auto &[entry, key] : pad_keys_) key->setEnabled(entry->Works_In(base));
     Stac_Butn[0]->setEnabled(base == 10);
 }
 
@@ -144,14 +139,10 @@ void Scin_Cale::Angle_Unit_Changed(int unit) {
 void Scin_Cale::Inv_Check_Click() {
     ++handler_runs_.Inv_Check_Click;
     const bool inverse = Inv_Check->isChecked();
-    for (const auto family : Key_Table::Families) {
-        const auto rows = Key_Table::Keys(family);
-        const auto keys = Pad_Keys(family);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i].layer != Key_Table::Layer::Inverse) continue;
-            keys[i]->setVisible(inverse);
-            if (inverse) keys[i]->raise();
-        }
+    for (const auto &[entry, key] : pad_keys_) {
+        if (entry->layer != Key_Table::Layer::Inverse) continue;
+        key->setVisible(inverse);
+        if (inverse) key->raise();
     }
     Focus_Equals();
 }
