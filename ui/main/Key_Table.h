@@ -51,23 +51,25 @@ struct Key {
     // the key starts a new operand after a result instead of working on it
     // ("(", the functions): "5.sin" is no expression
     bool starts_operand;
-    const char *typed;  // keyboard characters that press the key, or nullptr
-    const char *spoken; // what a screen reader says where the face is no word
-    const char *tip;    // the tooltip, or nullptr
+    const char *typed; // keyboard characters that press the key, or nullptr
+    // what a screen reader says, where neither the tooltip nor the face will
+    // do: a face of symbols, or a tooltip that only names keyboard keys
+    const char *spoken;
+    const char *tip; // the tooltip, or nullptr
     std::uint8_t row_span = 1;
     std::uint8_t column_span = 1;
 
-    // the screen reader says the face unless the row gives a name
     constexpr const char *Spoken() const { return spoken ? spoken : tip ? tip : face; }
     constexpr bool Works_In(int base) const { return (bases & Base_Bit(base)) != 0; }
 };
 
+// short names for the rows below
 constexpr Layer A = Layer::Always, P = Layer::Plain, I = Layer::Inverse;
 constexpr std::uint8_t Not_Binary = Hexadecimal | Decimal | Octal;
 
 // clang-format off
 inline constexpr std::array<Key, 20> Digit_Keys = {{
-    // face   token                   row col  layer  bases        new    typed  spoken  tip
+    // face   token                   row col  layer bases   starts operand, typed, spoken, tip
     {"0",     "0",                    3, D1,   A, Any_Base,         false, "0",   nullptr, nullptr},
     {"1",     "1",                    2, D1,   A, Any_Base,         false, "1",   nullptr, nullptr},
     {"2",     "2",                    2, D2,   A, Not_Binary,       false, "2",   nullptr, nullptr},
