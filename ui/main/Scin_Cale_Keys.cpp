@@ -80,7 +80,8 @@ void Scin_Cale::Oper_Butn_Click(int index) {
         Number_Typed = false;
     }
     Target_Box->setText(QString::fromLatin1(Operator_Tokens[index]));
-    if (index >= 20 && index <= 27) Inv_Check->setChecked(false);
+    if (Key_Table::Operator_Keys[std::size_t(index)].layer == Key_Table::Layer::Inverse)
+        Inv_Check->setChecked(false);
     Expression->setText(Expression->text() + Target_Box->text());
     New_Number = true;
     if (Target_Box->text() == QLatin1String("=")) Evaluate();
