@@ -18,17 +18,9 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <algorithm>
-#include <array>
 #include <stdexcept>
 
 namespace {
-
-// what each operator key adds to the expression, from the key table
-constexpr auto Operator_Tokens = [] {
-    std::array<const char *, Key_Table::Operator_Keys.size()> tokens{};
-    for (std::size_t i = 0; i < tokens.size(); ++i) tokens[i] = Key_Table::Operator_Keys[i].token;
-    return tokens;
-}();
 
 // Keys whose token stands before its argument: "(" and the functions, "e^x"
 // and ten-to-the-x included. After a result such a key cannot continue from
@@ -48,18 +40,13 @@ void Scin_Cale::Digl_Butn_Click(int index) {
     Number_Typed = true;
     if (New_Number) Target_Box->setText(QString());
     const QString t = Target_Box->text();
-    if (index <= 9) {
-        Target_Box->setText(t + QChar(u'0' + index));
-    } else if (index <= 15) {
-        Target_Box->setText(t + QChar(u'A' + (index - 10)));
-    } else if (index == 16) {
-        if (!t.contains(QLatin1Char('.'))) Target_Box->setText(t + QLatin1Char('.'));
-    } else if (index == 17) {
-        Target_Box->setText(QStringLiteral("3.141592653589793"));
-    } else if (index == 18) {
-        Target_Box->setText(QStringLiteral("2.718281828459045235"));
-    } else if (index == 19) {
-        Target_Box->setText(t + QStringLiteral("e+"));
+    const QString token = QString::fromLatin1(Key_Table::Digit_Keys[std::size_t(index)].token);
+    if (index == 16) {
+        if (!t.contains(token)) Target_Box->setText(t + token); // one point to a number
+    } else if (index == 17 || index == 18) {
+        Target_Box->setText(token); // π and e replace what was typed
+    } else {
+        Target_Box->setText(t + token);
     }
     New_Number = false;
     Focus_Equals();
@@ -79,9 +66,9 @@ void Scin_Cale::Oper_Butn_Click(int index) {
         Expression->setText(Expression->text() + Target_Box->text());
         Number_Typed = false;
     }
-    Target_Box->setText(QString::fromLatin1(Operator_Tokens[index]));
-    if (Key_Table::Operator_Keys[std::size_t(index)].layer == Key_Table::Layer::Inverse)
-        Inv_Check->setChecked(false);
+    const Key_Table::Key &key = Key_Table::Operator_Keys[std::size_t(index)];
+    Target_Box->setText(QString::fromLatin1(key.token));
+    if (key.layer == Key_Table::Layer::Inverse) Inv_Check->setChecked(false);
     Expression->setText(Expression->text() + Target_Box->text());
     New_Number = true;
     if (Target_Box->text() == QLatin1String("=")) Evaluate();
