@@ -13,8 +13,8 @@
 namespace {
 
 int History_Count(const Scin_Cale &window) {
-    return window.findChild<QPlainTextEdit *>("History")->document()->blockCount() -
-           1; // every line ends with a break
+    // every line ends with a break
+    return window.findChild<QPlainTextEdit *>("History")->document()->blockCount() - 1;
 }
 
 QString Last_History_Line(const Scin_Cale &window) {
