@@ -36,7 +36,7 @@ std::unique_ptr<Scin_Cale> Shown_Window() {
 
 void Paste(Scin_Cale &window, const QString &text) {
     Platform::Set_Clipboard_Text(text);
-    window.Menu_Past->trigger();
+    window.findChild<QAction *>("Menu_Past")->trigger();
 }
 
 // "=" on a pasted sum: evaluation, the result and the history line, then
@@ -53,7 +53,8 @@ void Equals_On_Pasted_Sum(benchmark::State &state) {
         window->repaint();
         QApplication::processEvents();
         state.PauseTiming();
-        if (window->Target_Box->text() != QString::number((text.size() + 1) / 2) + '.')
+        if (window->findChild<QLineEdit *>("Target_Box")->text() !=
+            QString::number((text.size() + 1) / 2) + '.')
             state.SkipWithError("wrong result");
         window.reset();
         state.ResumeTiming();
@@ -97,7 +98,7 @@ void Paste_In_Octal(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto window = Shown_Window();
-        window->Number_Option[2]->click();
+        window->findChild<QRadioButton *>("Number_Option_2")->click();
         window->Digl_Butn_Click(1);
         QApplication::processEvents();
         Platform::Clear_Recording();
@@ -106,7 +107,8 @@ void Paste_In_Octal(benchmark::State &state) {
         QApplication::processEvents();
         state.PauseTiming();
         state.counters["beeps"] = Platform::Recorded_Beeps();
-        if (window->Target_Box->text().size() != 11) state.SkipWithError("not cut back");
+        if (window->findChild<QLineEdit *>("Target_Box")->text().size() != 11)
+            state.SkipWithError("not cut back");
         window.reset();
         state.ResumeTiming();
     }

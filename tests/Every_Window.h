@@ -12,8 +12,7 @@
 inline void Open_Every_Window(Scin_Cale &main_window) {
     QTest::mouseClick(main_window.findChild<QAbstractButton *>(QStringLiteral("Stac_Butn_0")),
                       Qt::LeftButton);
-    for (QAction *command : {main_window.Solv_Equn, main_window.Funn_Image, main_window.Fora_Edit,
-                             main_window.Menu_Author, main_window.Menu_Cale})
-        command->trigger();
+    for (const char *command : {"Solv_Equn", "Funn_Image", "Fora_Edit", "Menu_Author", "Menu_Cale"})
+        main_window.findChild<QAction *>(QLatin1String(command))->trigger();
     QApplication::processEvents();
 }

@@ -4,9 +4,11 @@
 
 #include "engine/CalcModule.h"
 #include "tests/Program_State.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale.h"
 #include "ui/platform/Platform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -56,19 +58,17 @@ class Window_Driver : public ::testing::Test {
     static QString Key_Name(const QString &face) {
         static const std::map<QString, QString> names = [] {
             std::map<QString, QString> m;
-            for (int i = 0; i < 10; ++i)
-                m[QString::number(i)] = QStringLiteral("Digl_Butn_%1").arg(i);
-            for (int i = 0; i < 6; ++i)
-                m[QString(QChar(u'A' + i))] = QStringLiteral("Digl_Butn_%1").arg(10 + i);
-            const char *digl[] = {".", "pi", "e", "Exp"};
-            for (int i = 0; i < 4; ++i) m[digl[i]] = QStringLiteral("Digl_Butn_%1").arg(16 + i);
-            const char *pros[] = {"+/-", "F-E", "dms", "1/x"};
-            for (int i = 0; i < 4; ++i) m[pros[i]] = QStringLiteral("Digl_ProsButn_%1").arg(i);
-            const char *ops[] = {"(",    ")",   "+",   "-",   "*",   "/",   "Int", "Mod",
-                                 "And",  "Xor", "Or",  "Not", "x^y", "x^3", "x^2", "ln",
-                                 "log",  "sin", "cos", "tan", "yrt", "3rt", "sqr", "e^x",
-                                 "10^x", "Asn", "Acs", "Atn", "n!",  "abs", "="};
-            for (int i = 0; i < 31; ++i) m[ops[i]] = QStringLiteral("Oper_Butn_%1").arg(i);
+            for (const auto family : Key_Table::Families) {
+                const auto keys = Key_Table::Keys(family);
+                for (std::size_t i = 0; i < keys.size(); ++i)
+                    m[QString::fromUtf8(keys[i].face)] =
+                        QStringLiteral("%1_%2").arg(Key_Table::Control_Name(family)).arg(i);
+            }
+            // the faces a test cannot spell in plain letters
+            const char *spelled[][2] = {
+                {"pi", "∏"}, {"yrt", "ʸ√x"}, {"3rt", "³√x"}, {"10^x", "10ˣ"}};
+            for (const auto &[spelling, face] : spelled)
+                m[spelling] = m.at(QString::fromUtf8(face));
             m["BS"] = QStringLiteral("Clear_Butn_1");
             m["CLR"] = QStringLiteral("Clear_Butn_2");
             for (int i = 0; i < 5; ++i) {
@@ -119,14 +119,15 @@ class Window_Driver : public ::testing::Test {
 
     void Paste(const QString &text) {
         Platform::Set_Clipboard_Text(text);
-        window->Menu_Past->trigger();
+        Find<QAction>("Menu_Past")->trigger();
     }
 
-    QString Display() const { return window->Target_Box->text(); }
-    QString Expression() const { return window->Expression->text(); }
+    QString Display() const { return Find<QLineEdit>("Target_Box")->text(); }
+    QString Expression() const { return Find<QLineEdit>("Expression")->text(); }
     QStringList History_Lines() const {
-        return window->History->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return History()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
+    QPlainTextEdit *History() const { return Find<QPlainTextEdit>("History"); }
     QString Focus_Name() const {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }

@@ -183,7 +183,7 @@ TEST_F(Tab_Chain, VisitsEveryControlOnceInReadingOrderAndReturns) {
     // in hexadecimal the word lengths stand where the angle units were; Tab
     // stops once in each group, at the chosen option
     Press("HEX W16");
-    window->Target_Box->setFocus();
+    Find<QLineEdit>("Target_Box")->setFocus();
     const QStringList hex = Walk(Qt::Key_Tab);
     EXPECT_EQ(hex.mid(hex.indexOf("Number_Option_0"), 4),
               (QStringList{"Number_Option_0", "Word_Option_1", "Inv_Check", "Expression"}));
@@ -195,20 +195,20 @@ TEST_F(Tab_Chain, VisitsEveryControlOnceInReadingOrderAndReturns) {
 
 TEST_F(Tab_Chain, TabLeavesTheHistoryBothWays) {
     Press("1 + 2 =");
-    const QString before = window->History->toPlainText();
-    window->History->setFocus();
+    const QString before = History()->toPlainText();
+    History()->setFocus();
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Tab);
     EXPECT_EQ(Focus_Name(), "Number_Option_1");
-    window->History->setFocus();
+    History()->setFocus();
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Backtab);
     EXPECT_EQ(Focus_Name(), "Save_Memory_4");
-    EXPECT_EQ(window->History->toPlainText(), before);
+    EXPECT_EQ(History()->toPlainText(), before);
 }
 
 using History_View = Window_Driver;
 
 TEST_F(History_View, FollowsTheNewestLineUnlessTheUserScrolledUp) {
-    QScrollBar *bar = window->History->verticalScrollBar();
+    QScrollBar *bar = History()->verticalScrollBar();
     const auto Add = [this](int lines) {
         for (int i = 0; i < lines; ++i) Type("1+1=");
     };
@@ -216,8 +216,8 @@ TEST_F(History_View, FollowsTheNewestLineUnlessTheUserScrolledUp) {
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
     // the last line itself is inside the view
-    QTextCursor last(window->History->document()->lastBlock());
-    EXPECT_LE(window->History->cursorRect(last).bottom(), window->History->viewport()->height());
+    QTextCursor last(History()->document()->lastBlock());
+    EXPECT_LE(History()->cursorRect(last).bottom(), History()->viewport()->height());
 
     bar->setValue(3); // the user reads an older line
     Add(5);
@@ -231,28 +231,28 @@ TEST_F(History_View, PasteTakesOnlyText) {
     Press("1 + 2 =");
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->History->setFocus();
-    window->History->moveCursor(QTextCursor::End);
-    const QString before = window->History->toPlainText();
+    History()->setFocus();
+    History()->moveCursor(QTextCursor::End);
+    const QString before = History()->toPlainText();
 
     // an empty clipboard (as after a desktop's start, or when the program that
     // copied has ended) and a picture paste nothing, and the program goes on
     QApplication::clipboard()->setMimeData(new QMimeData);
-    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->History->toPlainText(), before);
+    QTest::keyClick(History(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(History()->toPlainText(), before);
     QApplication::clipboard()->clear();
-    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->History->toPlainText(), before);
+    QTest::keyClick(History(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(History()->toPlainText(), before);
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QApplication::clipboard()->setImage(picture);
-    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->History->toPlainText(), before);
+    QTest::keyClick(History(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(History()->toPlainText(), before);
 
     // text is pasted as before
     QApplication::clipboard()->setText(QStringLiteral("4*5"));
-    QTest::keyClick(window->History, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->History->toPlainText(), before + QStringLiteral("4*5"));
+    QTest::keyClick(History(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(History()->toPlainText(), before + QStringLiteral("4*5"));
 }
 
 // ---- colours ----
@@ -387,9 +387,9 @@ using Closing = Window_Driver;
 
 TEST_F(Closing, ClosingTheMainWindowClosesTheOthersAndEndsTheEventLoop) {
     Press("Sta");
-    window->Solv_Equn->trigger();
-    window->Fora_Edit->trigger();
-    window->Menu_Cale->trigger();
+    Find<QAction>("Solv_Equn")->trigger();
+    Find<QAction>("Fora_Edit")->trigger();
+    Find<QAction>("Menu_Cale")->trigger();
     QList<QPointer<QWidget>> others;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && w != window.get()) others << w;

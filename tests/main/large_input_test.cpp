@@ -65,8 +65,8 @@ TEST_F(Large_Input, EqualsOnALongExpressionKeepsTheWholeLineInTheHistory) {
     EXPECT_EQ(Expression(), line);
     EXPECT_EQ(History_Lines(), QStringList{line});
     // copying from the history gives the whole line
-    window->History->selectAll();
-    window->History->copy();
+    History()->selectAll();
+    History()->copy();
     EXPECT_EQ(Platform::Clipboard_Text().trimmed(), line);
 }
 
@@ -112,14 +112,15 @@ TEST_F(Large_Input, ALongMemoryIsShownShortAndRecalledWhole) {
     Press("CLR 4 2 M1");
     EXPECT_EQ(memory->Shown_Text(), "42");
     EXPECT_EQ(memory->toolTip(), "42");
-    window->Menu_Clear->trigger();
+    Find<QAction>("Menu_Clear")->trigger();
     EXPECT_TRUE(memory->text().isEmpty());
     EXPECT_TRUE(memory->toolTip().isEmpty());
 }
 
 TEST_F(Large_Input, EveryTextBoxOfEveryWindowTakesAnyLength) {
     Press("Sta");
-    for (QAction *command : {window->Solv_Equn, window->Funn_Image, window->Fora_Edit})
+    for (QAction *command :
+         {Find<QAction>("Solv_Equn"), Find<QAction>("Funn_Image"), Find<QAction>("Fora_Edit")})
         command->trigger();
     QApplication::processEvents();
     int boxes = 0;

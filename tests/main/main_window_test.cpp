@@ -36,7 +36,7 @@ TEST_F(Start_Up, OpensInDecimalDegreesDoubleWordWithEmptyLines) {
     EXPECT_FALSE(Find("wordlong")->isVisible());
     EXPECT_TRUE(Display().isEmpty());
     EXPECT_TRUE(Expression().isEmpty());
-    EXPECT_TRUE(window->History->toPlainText().isEmpty());
+    EXPECT_TRUE(History()->toPlainText().isEmpty());
     EXPECT_TRUE(Find<QPushButton>("Stac_Butn_0")->isEnabled());
     for (int i = 1; i <= 4; ++i)
         EXPECT_FALSE(Find<QPushButton>(QStringLiteral("Stac_Butn_%1").arg(i))->isEnabled()) << i;
@@ -81,9 +81,9 @@ TEST_F(Start_Up, ControlsCarryTheirCaptionsTipsAndFaceColours) {
         EXPECT_EQ(control->text(), QString::fromUtf8(c.caption)) << c.name;
         EXPECT_EQ(control->toolTip(), QString::fromUtf8(c.tip)) << c.name;
     }
-    EXPECT_EQ(window->Expression->toolTip(), "请输入表达式:");
-    EXPECT_EQ(window->Target_Box->toolTip(), "显示结果");
-    EXPECT_EQ(window->History->toolTip(), "算式历史记录");
+    EXPECT_EQ(Find<QLineEdit>("Expression")->toolTip(), "请输入表达式:");
+    EXPECT_EQ(Find<QLineEdit>("Target_Box")->toolTip(), "显示结果");
+    EXPECT_EQ(History()->toolTip(), "算式历史记录");
 
     struct Colour_Case {
         const char *name;
@@ -282,11 +282,11 @@ TEST_F(Key_Entry, TypedCharactersReachTheKeysAndBeep) {
 
 TEST_F(Key_Entry, ClickIntoExpressionLetsTheUserEditIt) {
     Press("1 + 2 =");
-    QTest::mouseClick(window->Expression, Qt::LeftButton);
+    QTest::mouseClick(Find<QLineEdit>("Expression"), Qt::LeftButton);
     EXPECT_TRUE(Display().isEmpty());
     EXPECT_FALSE(window->State().Result_Shown);
-    window->Expression->selectAll();
-    QTest::keyClicks(window->Expression, "2*4");
+    Find<QLineEdit>("Expression")->selectAll();
+    QTest::keyClicks(Find<QLineEdit>("Expression"), "2*4");
     Press("=");
     EXPECT_EQ(Expression(), "2*4=8.");
     EXPECT_EQ(Display(), "8.");
@@ -649,14 +649,14 @@ TEST_F(Memory_And_Clipboard, PasteOfAMegabyteIsKeptWhole) {
 
 TEST_F(Memory_And_Clipboard, CopyPutsTheDisplayOnTheClipboard) {
     Press("1 + 2 =");
-    window->Menu_Copy->trigger();
+    Find<QAction>("Menu_Copy")->trigger();
     EXPECT_EQ(Platform::Clipboard_Text(), "3.");
 }
 
 TEST_F(Memory_And_Clipboard, ClearAllEmptiesHistoryRegistersAndResets) {
     Press("1 + 2 = M1 M5 HEX");
-    window->Menu_Clear->trigger();
-    EXPECT_TRUE(window->History->toPlainText().isEmpty());
+    Find<QAction>("Menu_Clear")->trigger();
+    EXPECT_TRUE(History()->toPlainText().isEmpty());
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(Find<QLabel>(QStringLiteral("Memory_%1").arg(i))->text().isEmpty()) << i;
     EXPECT_TRUE(Display().isEmpty());
@@ -673,24 +673,25 @@ TEST_F(Start_Up, MenusCarryCaptionsAndShortcuts) {
         bool enabled;
     };
     const Case cases[] = {
-        {window->Menu_Copy, "Menu_Copy", "复制", "Ctrl+C", true},
-        {window->Menu_Past, "Menu_Past", "粘贴", "Ctrl+V", true},
-        {window->Menu_Clear, "Menu_Clear", "全部清除", "Alt+Backspace", true},
-        {window->Solv_Equn, "Solv_Equn", "解一元方程", "Ctrl+S", true},
-        {window->Funn_Image, "Funn_Image", "画函数图像", "Ctrl+P", true},
-        {window->Fora_Edit, "Fora_Edit", "公式编辑器", "", true},
-        {window->Menu_Cale, "Menu_Cale", "关于计算器", "", true},
-        {window->Menu_Author, "Menu_Author", "关于作者", "", true},
+        {Find<QAction>("Menu_Copy"), "Menu_Copy", "复制", "Ctrl+C", true},
+        {Find<QAction>("Menu_Past"), "Menu_Past", "粘贴", "Ctrl+V", true},
+        {Find<QAction>("Menu_Clear"), "Menu_Clear", "全部清除", "Alt+Backspace", true},
+        {Find<QAction>("Solv_Equn"), "Solv_Equn", "解一元方程", "Ctrl+S", true},
+        {Find<QAction>("Funn_Image"), "Funn_Image", "画函数图像", "Ctrl+P", true},
+        {Find<QAction>("Fora_Edit"), "Fora_Edit", "公式编辑器", "", true},
+        {Find<QAction>("Menu_Cale"), "Menu_Cale", "关于计算器", "", true},
+        {Find<QAction>("Menu_Author"), "Menu_Author", "关于作者", "", true},
     };
     for (const auto &c : cases) {
+        ASSERT_NE(c.action, nullptr) << c.name;
         EXPECT_EQ(c.action->objectName(), c.name);
         EXPECT_EQ(c.action->text(), QString::fromUtf8(c.caption)) << c.name;
         EXPECT_EQ(c.action->shortcut().toString(), c.shortcut) << c.name;
         EXPECT_EQ(c.action->isEnabled(), c.enabled) << c.name;
     }
-    EXPECT_EQ(window->edit->title(), " 编 辑&E");
-    EXPECT_EQ(window->gaoji->title(), "高级功能");
-    EXPECT_EQ(window->pas->title(), "帮助  ");
+    EXPECT_EQ(Find<QMenu>("edit")->title(), " 编 辑&E");
+    EXPECT_EQ(Find<QMenu>("gaoji")->title(), "高级功能");
+    EXPECT_EQ(Find<QMenu>("pas")->title(), "帮助  ");
 
     Press("1 2");
     Platform::Set_Clipboard_Text(QStringLiteral("5*6"));

@@ -52,10 +52,10 @@ template <class Window> void Check_Opens_Once(QAction *command) {
 } // namespace
 
 TEST_F(Menus, EachCommandOpensOneWindowAndBringsItForward) {
-    Check_Opens_Once<Solv_Equn_Form>(window->Solv_Equn);
-    Check_Opens_Once<Func_Image>(window->Funn_Image);
-    Check_Opens_Once<Formula_Edit>(window->Fora_Edit);
-    Check_Opens_Once<Author>(window->Menu_Author);
+    Check_Opens_Once<Solv_Equn_Form>(Find<QAction>("Solv_Equn"));
+    Check_Opens_Once<Func_Image>(Find<QAction>("Funn_Image"));
+    Check_Opens_Once<Formula_Edit>(Find<QAction>("Fora_Edit"));
+    Check_Opens_Once<Author>(Find<QAction>("Menu_Author"));
     window.reset(); // the main window takes the others with it
     EXPECT_TRUE(Open_Windows<Solv_Equn_Form>().isEmpty());
     EXPECT_TRUE(Open_Windows<Func_Image>().isEmpty());
@@ -82,13 +82,13 @@ TEST_F(Menus, ShortcutsTriggerTheirCommands) {
 
 TEST_F(Menus, PlotterSwitchesTheWholeProgramToRadians) {
     Press("GRAD");
-    window->Funn_Image->trigger();
+    Find<QAction>("Funn_Image")->trigger();
     EXPECT_EQ(CalcModule::Angle_Unit, 1);
     EXPECT_TRUE(Find<QRadioButton>("Angle_Option_1")->isChecked());
 }
 
 TEST_F(Menus, HelpOpensOneWindowWithTheFileOrWarnsOnce) {
-    window->Menu_Cale->trigger();
+    Find<QAction>("Menu_Cale")->trigger();
     QApplication::processEvents();
     const auto opened = Open_Windows<Help_Window>();
     ASSERT_EQ(opened.size(), 1);
@@ -98,7 +98,7 @@ TEST_F(Menus, HelpOpensOneWindowWithTheFileOrWarnsOnce) {
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->toPlainText(), QString::fromUtf8(file.readAll()));
     EXPECT_TRUE(text->isReadOnly());
-    window->Menu_Cale->trigger();
+    Find<QAction>("Menu_Cale")->trigger();
     EXPECT_EQ(Open_Windows<Help_Window>(), opened);
     EXPECT_TRUE(Platform::Recorded_Warnings().isEmpty());
     opened.front()->close();
@@ -109,7 +109,7 @@ TEST_F(Menus, HelpOpensOneWindowWithTheFileOrWarnsOnce) {
     for (const QString &path : {folder.filePath("Help.Txt"), folder.path()}) {
         Platform::Clear_Recording();
         Help_Window::Set_Help_File(path);
-        window->Menu_Cale->trigger();
+        Find<QAction>("Menu_Cale")->trigger();
         EXPECT_EQ(Platform::Recorded_Warnings(),
                   QStringList{QStringLiteral("帮助文件没有找到,或系统记事本没有安装。   ")})
             << path.toStdString();

@@ -13,11 +13,12 @@
 namespace {
 
 int History_Count(const Scin_Cale &window) {
-    return window.History->document()->blockCount() - 1; // every line ends with a break
+    // every line ends with a break
+    return window.findChild<QPlainTextEdit *>("History")->document()->blockCount() - 1;
 }
 
 QString Last_History_Line(const Scin_Cale &window) {
-    const auto *document = window.History->document();
+    const auto *document = window.findChild<QPlainTextEdit *>("History")->document();
     return document->findBlockByNumber(document->blockCount() - 2).text();
 }
 
@@ -44,7 +45,7 @@ TEST_F(Monkey, RandomUseKeepsTheHistoryWhole) {
 
         const int kind = pick(100);
         if (kind < 76) {
-            QAbstractButton *control = kind < 70 ? nullptr : window->Oper_Butn[30];
+            QAbstractButton *control = kind < 70 ? nullptr : Find<QPushButton>("Oper_Butn_30");
             while (!control) {
                 auto *candidate = controls[pick(int(controls.size()))];
                 if (candidate->isVisible() && candidate->isEnabled()) control = candidate;
@@ -63,9 +64,9 @@ TEST_F(Monkey, RandomUseKeepsTheHistoryWhole) {
                 text += paste_characters[pick(int(paste_characters.size()))];
             Paste(text);
         } else if (kind < 99) {
-            window->Menu_Copy->trigger();
+            Find<QAction>("Menu_Copy")->trigger();
         } else {
-            window->Menu_Clear->trigger();
+            Find<QAction>("Menu_Clear")->trigger();
             cleared_all = true;
             ++clears;
         }

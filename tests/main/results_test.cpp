@@ -143,7 +143,7 @@ TEST_F(Results, StatisticsKeysOutliveAResetWhileTheBoxIsOpen) {
         if (*keys)
             Press(keys);
         else
-            window->Menu_Clear->trigger();
+            Find<QAction>("Menu_Clear")->trigger();
         EXPECT_EQ(Statistics_Keys(), "01111") << keys;
         Press("Sum");
         EXPECT_EQ(Display(), "6") << keys;

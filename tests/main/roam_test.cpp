@@ -84,8 +84,8 @@ class Roam : public Window_Driver {
             if (!action->isSeparator() && action->isEnabled() && !action->menu())
                 commands << action;
         if (Pick(6) == 0) {
-            if (Window_Driver::window->Stac_Butn[0]->isEnabled())
-                Window_Driver::window->Stac_Butn[0]->click();
+            if (Window_Driver::Find<QPushButton>("Stac_Butn_0")->isEnabled())
+                Window_Driver::Find<QPushButton>("Stac_Butn_0")->click();
         } else if (!commands.isEmpty()) {
             commands[Pick(int(commands.size()))]->trigger();
         }

@@ -129,11 +129,11 @@ class Session : public Window_Driver {
     QString Path(const QString &name) const { return folder.filePath(name); }
     void Save_To(const QString &path) {
         answer = path;
-        window->Menu_Save_Session->trigger();
+        Find<QAction>("Menu_Save_Session")->trigger();
     }
     void Open_From(const QString &path) {
         answer = path;
-        window->Menu_Open_Session->trigger();
+        Find<QAction>("Menu_Open_Session")->trigger();
     }
 
     static void Close_Other_Windows() {
@@ -144,7 +144,7 @@ class Session : public Window_Driver {
 
     // "全部清除" and every other window closed.
     void Clear_Everything() {
-        window->Menu_Clear->trigger();
+        Find<QAction>("Menu_Clear")->trigger();
         Close_Other_Windows();
     }
 
@@ -160,7 +160,7 @@ class Session : public Window_Driver {
             s += control->objectName().toStdString() + std::to_string(control->isEnabled()) +
                  std::to_string(control->isVisibleTo(window.get())) +
                  std::to_string(control->isChecked()) + " ";
-        s += std::to_string(window->wordlong->isVisibleTo(window.get())) + "\n";
+        s += std::to_string(Find("wordlong")->isVisibleTo(window.get())) + "\n";
         if (StatBox *box = Open_Stat_Box()) {
             for (int i = 0; i < List_Of(box)->count(); ++i)
                 s += List_Of(box)->item(i)->text().toStdString() + "|";
@@ -190,15 +190,22 @@ class Session : public Window_Driver {
                                 : state.Number_Base == 8 ? 2
                                 : state.Number_Base == 2 ? 3
                                                          : 1;
-        EXPECT_TRUE(window->Number_Option[base_option]->isChecked()) << label;
-        EXPECT_EQ(window->wordlong->isVisibleTo(window.get()), state.Number_Base != 10) << label;
-        EXPECT_EQ(window->Digl_Butn[10]->isEnabled(), state.Number_Base == 16) << label;
-        EXPECT_EQ(window->Digl_Butn[2]->isEnabled(), state.Number_Base != 2) << label;
-        EXPECT_EQ(window->Oper_Butn[17]->isEnabled(), state.Number_Base == 10) << label;
+        EXPECT_TRUE(
+            Find<QRadioButton>(QStringLiteral("Number_Option_%1").arg(base_option))->isChecked())
+            << label;
+        EXPECT_EQ(Find("wordlong")->isVisibleTo(window.get()), state.Number_Base != 10) << label;
+        EXPECT_EQ(Find<QPushButton>("Digl_Butn_10")->isEnabled(), state.Number_Base == 16) << label;
+        EXPECT_EQ(Find<QPushButton>("Digl_Butn_2")->isEnabled(), state.Number_Base != 2) << label;
+        EXPECT_EQ(Find<QPushButton>("Oper_Butn_17")->isEnabled(), state.Number_Base == 10) << label;
         const int word_option = state.Word_Length == 32 ? 0 : state.Word_Length == 16 ? 1 : 2;
-        EXPECT_TRUE(window->Word_Option[word_option]->isChecked()) << label;
-        EXPECT_TRUE(window->Angle_Option[state.Angle_Unit]->isChecked()) << label;
-        EXPECT_EQ(window->Oper_Butn[25]->isVisibleTo(window.get()), state.Inverse) << label;
+        EXPECT_TRUE(
+            Find<QRadioButton>(QStringLiteral("Word_Option_%1").arg(word_option))->isChecked())
+            << label;
+        EXPECT_TRUE(Find<QRadioButton>(QStringLiteral("Angle_Option_%1").arg(state.Angle_Unit))
+                        ->isChecked())
+            << label;
+        EXPECT_EQ(Find<QPushButton>("Oper_Butn_25")->isVisibleTo(window.get()), state.Inverse)
+            << label;
         StatBox *box = Open_Stat_Box();
         if (state.Statistics.empty() && !box) return;
         ASSERT_NE(box, nullptr) << label;
@@ -206,8 +213,10 @@ class Session : public Window_Driver {
         for (int i = 0; i < List_Of(box)->count(); ++i)
             EXPECT_EQ(List_Of(box)->item(i)->text().toStdString(), state.Statistics[i].Text);
         EXPECT_EQ(Count_Of(box), QStringLiteral("n=%1").arg(state.Statistics.size()));
-        for (int i = 1; i <= 4; ++i) EXPECT_TRUE(window->Stac_Butn[i]->isEnabled()) << label;
-        EXPECT_FALSE(window->Stac_Butn[0]->isEnabled()) << label;
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_TRUE(Find<QPushButton>(QStringLiteral("Stac_Butn_%1").arg(i))->isEnabled())
+                << label;
+        EXPECT_FALSE(Find<QPushButton>("Stac_Butn_0")->isEnabled()) << label;
     }
 
     QTemporaryDir folder;
@@ -232,7 +241,7 @@ TEST_F(Session, RandomStatesSurviveSaveClearAndOpen) {
 
         Save_To(path);
         Clear_Everything();
-        EXPECT_TRUE(window->History->toPlainText().isEmpty());
+        EXPECT_TRUE(History()->toPlainText().isEmpty());
         EXPECT_EQ(StatModule::Stat_Count, 0);
         Open_From(path);
         ASSERT_TRUE(Platform::Recorded_Warnings().isEmpty())
@@ -255,7 +264,7 @@ TEST_F(Session, OpenedStateWorksAsIfReachedByHand) {
     Open_From(Path("hand.qvx"));
 
     EXPECT_EQ(Expression(), "1+2=3.");
-    EXPECT_EQ(window->Memory[1]->text(), "3.");
+    EXPECT_EQ(Find<QLabel>("Memory_1")->text(), "3.");
     EXPECT_EQ(History_Lines(), QStringList{"1+2=3."});
     EXPECT_EQ(CalcModule::Angle_Unit, 1);
     ASSERT_NE(Open_Stat_Box(), nullptr);
@@ -268,7 +277,8 @@ TEST_F(Session, OpenedStateWorksAsIfReachedByHand) {
     Press("Sum");
     EXPECT_EQ(Display(), "12");
     Press("Asn");
-    EXPECT_FALSE(window->Inv_Check->isChecked()); // an inverse key switches them off, as ever
+    EXPECT_FALSE(
+        Find<QCheckBox>("Inv_Check")->isChecked()); // an inverse key switches them off, as ever
 
     // a display that is not a result is an operand: a digit extends it
     Session_State state = window->Session();
@@ -410,20 +420,21 @@ TEST_F(Session, FailedSavesKeepTheOldFileAndSayWhyOnce) {
 
     // a session too large to open again is not saved either
     Platform::Clear_Recording();
-    window->Expression->setText(QString(Session_Format::Size_Limit / 3 + 1, QChar(u'统')));
+    Find<QLineEdit>("Expression")
+        ->setText(QString(Session_Format::Size_Limit / 3 + 1, QChar(u'统')));
     Save_To(Path("big.qvx"));
     EXPECT_EQ(Platform::Recorded_Warnings().size(), 1);
     EXPECT_FALSE(QFile::exists(Path("big.qvx")));
 }
 
 TEST_F(Session, MenuItemsAskForAFileAndCancelDoesNothing) {
-    const QList<QAction *> items = window->edit->actions();
+    const QList<QAction *> items = Find<QMenu>("edit")->actions();
     ASSERT_GE(items.size(), 3);
     EXPECT_TRUE(items[items.size() - 3]->isSeparator());
-    EXPECT_EQ(items[items.size() - 2], window->Menu_Save_Session);
-    EXPECT_EQ(items.last(), window->Menu_Open_Session);
-    EXPECT_EQ(window->Menu_Save_Session->text(), "保存会话…");
-    EXPECT_EQ(window->Menu_Open_Session->text(), "打开会话…");
+    EXPECT_EQ(items[items.size() - 2], Find<QAction>("Menu_Save_Session"));
+    EXPECT_EQ(items.last(), Find<QAction>("Menu_Open_Session"));
+    EXPECT_EQ(Find<QAction>("Menu_Save_Session")->text(), "保存会话…");
+    EXPECT_EQ(Find<QAction>("Menu_Open_Session")->text(), "打开会话…");
 
     Type("12");
     const std::string before = Snapshot();

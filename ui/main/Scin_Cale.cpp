@@ -1,6 +1,7 @@
 #include "ui/main/Scin_Cale.h"
 
 #include "engine/CalcModule.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale_Colours.h"
 #include "ui/main/StatBox.h"
 #include "ui/platform/Controls.h"
@@ -48,6 +49,29 @@ QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
     return key;
 }
 
+// A key of the pad as its row in the key table describes it.
+QPushButton *Make_Pad_Key(QWidget *parent, const Key_Table::Key &row, const QString &name) {
+    auto *key = Make_Key(parent, QString::fromUtf8(row.face), name);
+    key->setAccessibleName(QString::fromUtf8(row.Spoken()));
+    if (row.tip) key->setToolTip(QString::fromUtf8(row.tip));
+    // a key over two rows grows with them
+    if (row.row_span > 1) key->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    // an inverse key appears when the inverse box is ticked
+    if (row.layer == Key_Table::Layer::Inverse) key->hide();
+    return key;
+}
+
+QColor Face_Colour(Key_Table::Family family) {
+    switch (family) {
+    case Key_Table::Family::Digit:
+        return Digit_Colour;
+    case Key_Table::Family::Process:
+        return Process_Colour;
+    default:
+        return Operator_Colour;
+    }
+}
+
 QRadioButton *Make_Option(QWidget *parent, const QString &caption, const QString &name) {
     auto *option = new QRadioButton(caption, parent);
     option->setObjectName(name);
@@ -84,6 +108,17 @@ Scin_Cale::~Scin_Cale() {
 
 Scin_Cale::Window_State Scin_Cale::State() const {
     return {Result_Value, Sign_Next_Negative, Number_Typed, New_Number, Sci_Display, Result_Shown};
+}
+
+std::span<QPushButton *> Scin_Cale::Pad_Keys(Key_Table::Family family) {
+    switch (family) {
+    case Key_Table::Family::Digit:
+        return Digl_Butn;
+    case Key_Table::Family::Process:
+        return Digl_ProsButn;
+    default:
+        return Oper_Butn;
+    }
 }
 
 void Scin_Cale::Build_Controls() {
@@ -147,42 +182,17 @@ void Scin_Cale::Build_Controls() {
     Inv_Check->setObjectName(QStringLiteral("Inv_Check"));
     Inv_Check->setAccessibleName(QStringLiteral("反函数"));
 
-    for (int i = 0; i < 10; ++i)
-        Digl_Butn[i] = Make_Key(central, QString::number(i), Indexed_Name("Digl_Butn", i));
-    for (int i = 10; i < 16; ++i)
-        Digl_Butn[i] =
-            Make_Key(central, QString(QChar(u'A' + (i - 10))), Indexed_Name("Digl_Butn", i));
-    Digl_Butn[16] = Make_Key(central, QStringLiteral("."), Indexed_Name("Digl_Butn", 16));
-    Digl_Butn[17] = Make_Key(central, QStringLiteral("∏"), Indexed_Name("Digl_Butn", 17),
-                             QStringLiteral("圆周率"));
-    Digl_Butn[18] = Make_Key(central, QStringLiteral("e"), Indexed_Name("Digl_Butn", 18));
-    Digl_Butn[19] = Make_Key(central, QStringLiteral("Exp"), Indexed_Name("Digl_Butn", 19),
-                             QStringLiteral("科学计数法输入"));
-    for (auto *key : Digl_Butn) face_colours->Add(key, Digit_Colour);
-
-    Digl_ProsButn[0] = Make_Key(central, QStringLiteral("+/-"), Indexed_Name("Digl_ProsButn", 0));
-    Digl_ProsButn[1] = Make_Key(central, QStringLiteral("F-E"), Indexed_Name("Digl_ProsButn", 1));
-    Digl_ProsButn[2] = Make_Key(central, QStringLiteral("dms"), Indexed_Name("Digl_ProsButn", 2),
-                                QStringLiteral("度数转换"));
-    Digl_ProsButn[3] = Make_Key(central, QStringLiteral("1/x"), Indexed_Name("Digl_ProsButn", 3));
-    for (auto *key : Digl_ProsButn) face_colours->Add(key, Process_Colour);
-
-    const char *operator_faces[31] = {"(",   ")",   "+",   "-",   "*",   "/",   "Int", "Mod",
-                                      "And", "Xor", "Or",  "Not", "x^y", "x^3", "x^2", "ln",
-                                      "log", "sin", "cos", "tan", "ʸ√x", "³√x", "sqr", "e^x",
-                                      "10ˣ", "Asn", "Acs", "Atn", "n!",  "abs", "="};
-    for (int i = 0; i < 31; ++i) {
-        Oper_Butn[i] =
-            Make_Key(central, QString::fromUtf8(operator_faces[i]), Indexed_Name("Oper_Butn", i),
-                     i == 29 ? QStringLiteral("绝对值") : QString());
-        face_colours->Add(Oper_Butn[i], Operator_Colour);
+    // the pad keys from their table, in the order of their arrays
+    for (const auto family : Key_Table::Families) {
+        const auto rows = Key_Table::Keys(family);
+        const auto keys = Pad_Keys(family);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            keys[i] = Make_Pad_Key(central, rows[i],
+                                   Indexed_Name(Key_Table::Control_Name(family), int(i)));
+            face_colours->Add(keys[i], Face_Colour(family));
+            pad_keys_.push_back({&rows[i], keys[i]});
+        }
     }
-    // the root and power faces are symbols a screen reader cannot say
-    Oper_Butn[20]->setAccessibleName(QStringLiteral("y次方根"));
-    Oper_Butn[21]->setAccessibleName(QStringLiteral("立方根"));
-    Oper_Butn[24]->setAccessibleName(QStringLiteral("10的x次方"));
-    for (int i = 20; i <= 27; ++i) Oper_Butn[i]->hide();
-    Oper_Butn[30]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     Clear_Butn[1] = Make_Key(central, QStringLiteral("Backspace"), Indexed_Name("Clear_Butn", 1),
                              QStringLiteral("退格键"));
@@ -243,55 +253,19 @@ void Scin_Cale::Build_Layout() {
     top->addLayout(lines, 1);
     top->addLayout(clear_keys);
 
-    // key pad: RM, register, M, four function columns, hex letters, three
-    // digit columns, two operator columns, statistics
-    enum { RM, Reg, M, Fn1, Fn2, Fn3, Fn4, Hex, D1, D2, D3, Op1, Op2, Stat };
+    // key pad: the registers and the statistics keys on either side of the
+    // keys of the table, each in its cell
+    using namespace Key_Table;
     auto *pad = new QGridLayout;
     pad->setSpacing(4);
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < Rows; ++row) {
         pad->addWidget(Show_Memory[row], row, RM);
         pad->addWidget(Memory[row], row, Reg);
         pad->addWidget(Save_Memory[row], row, M);
-        pad->addWidget(Digl_Butn[10 + row], row, Hex);
         pad->addWidget(Stac_Butn[row], row, Stat);
     }
-    const int fn1[5] = {12, 13, 14, 15, -1};
-    const int fn1_inverse[5] = {20, 21, 22, 23, -1};
-    const int fn2[5] = {17, 18, 19, 16, -1};
-    const int fn2_inverse[5] = {25, 26, 27, 24, -1};
-    const int fn3[5] = {6, 7, 28, 29, -1};
-    const int fn4[5] = {8, 9, 10, 11, -1};
-    for (int row = 0; row < 4; ++row) {
-        pad->addWidget(Oper_Butn[fn1[row]], row, Fn1);
-        pad->addWidget(Oper_Butn[fn1_inverse[row]], row, Fn1);
-        pad->addWidget(Oper_Butn[fn2[row]], row, Fn2);
-        pad->addWidget(Oper_Butn[fn2_inverse[row]], row, Fn2);
-        pad->addWidget(Oper_Butn[fn3[row]], row, Fn3);
-        pad->addWidget(Oper_Butn[fn4[row]], row, Fn4);
-    }
-    pad->addWidget(Digl_ProsButn[1], 4, Fn1);
-    pad->addWidget(Digl_ProsButn[3], 4, Fn2);
-    pad->addWidget(Digl_ProsButn[2], 4, Fn3);
-    pad->addWidget(Digl_Butn[18], 4, Fn4);
-
-    const int digits[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-            pad->addWidget(Digl_Butn[digits[row][col]], row, D1 + col);
-    pad->addWidget(Digl_Butn[0], 3, D1);
-    pad->addWidget(Digl_ProsButn[0], 3, D2);
-    pad->addWidget(Digl_Butn[16], 3, D3);
-    pad->addWidget(Digl_Butn[15], 4, D1);
-    pad->addWidget(Digl_Butn[17], 4, D2);
-    pad->addWidget(Digl_Butn[19], 4, D3);
-
-    pad->addWidget(Oper_Butn[2], 0, Op1);
-    pad->addWidget(Oper_Butn[3], 0, Op2);
-    pad->addWidget(Oper_Butn[4], 1, Op1);
-    pad->addWidget(Oper_Butn[5], 1, Op2);
-    pad->addWidget(Oper_Butn[0], 2, Op1);
-    pad->addWidget(Oper_Butn[1], 2, Op2);
-    pad->addWidget(Oper_Butn[30], 3, Op1, 2, 2);
+    for (const auto &[entry, key] : pad_keys_)
+        pad->addWidget(key, entry->row, entry->column, entry->row_span, entry->column_span);
 
     // all key columns alike wide, the widest face deciding
     int key_width = 0;

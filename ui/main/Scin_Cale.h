@@ -9,6 +9,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -30,6 +32,10 @@ class Help_Window;
 namespace Session_Format {
 struct Session_State;
 }
+namespace Key_Table {
+enum class Family : std::uint8_t;
+struct Key;
+} // namespace Key_Table
 
 class Scin_Cale : public QMainWindow {
     Q_OBJECT
@@ -102,7 +108,8 @@ class Scin_Cale : public QMainWindow {
     // Replaces the whole state at once, as if the user had reached it by hand.
     void Apply_Session(const Session_Format::Session_State &state);
 
-    // Controls
+  private:
+    // Controls; tests find them by their object names
     QLineEdit *Expression = nullptr;
     QLineEdit *Target_Box = nullptr;
     QPlainTextEdit *History = nullptr;
@@ -159,6 +166,15 @@ class Scin_Cale : public QMainWindow {
     void Build_Menus();
     void Connect_Handlers();
     void Build_Keyboard_And_Screen();
+    // the control array of one kind of pad key, indexed as its table
+    std::span<QPushButton *> Pad_Keys(Key_Table::Family family);
+    void Click_Pad_Key(Key_Table::Family family, int index);
+    // every key of the table with its row, in the order they were built
+    struct Pad_Key {
+        const Key_Table::Key *entry;
+        QPushButton *key;
+    };
+    std::vector<Pad_Key> pad_keys_;
 
     // "=" on the expression as typed, "=" included
     void Evaluate(const QString &typed);

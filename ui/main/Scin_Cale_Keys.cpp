@@ -7,6 +7,7 @@
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "radix/RadixModule.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Long_Task.h"
 #include "ui/platform/Platform.h"
@@ -22,36 +23,11 @@
 
 namespace {
 
-const char *const Operator_Tokens[31] = {
-    "(",   ")",   "+",   "-",   "*",    "/",      "int", "mod",
-    "and", "xor", "or",  "not", "^",    "^3",     "^2",  "ln",
-    "log", "sin", "cos", "tan", "^(1/", "^(1/3)", "sqr", "2.718281828459045^",
-    "10^", "asn", "acs", "atn", "!",    "abs",    "="};
-
 // Keys whose token stands before its argument: "(" and the functions, "e^x"
 // and ten-to-the-x included. After a result such a key cannot continue from
 // it ("5.sin" is no expression) and starts a new one, as a digit does.
 bool Starts_Operand(int index) {
-    switch (index) {
-    case 0:
-    case 6:
-    case 11:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-    case 29:
-        return true;
-    default:
-        return false;
-    }
+    return Key_Table::Operator_Keys[std::size_t(index)].starts_operand;
 }
 
 } // namespace
@@ -64,19 +40,14 @@ void Scin_Cale::Digl_Butn_Click(int index) {
     }
     Number_Typed = true;
     const QString t = New_Number ? QString() : Target_Box->text();
+    const QString token = QString::fromLatin1(Key_Table::Digit_Keys[std::size_t(index)].token);
     QString shown = t;
-    if (index <= 9) {
-        shown = t + QChar(u'0' + index);
-    } else if (index <= 15) {
-        shown = t + QChar(u'A' + (index - 10));
-    } else if (index == 16) {
-        if (!t.contains(QLatin1Char('.'))) shown = t + QLatin1Char('.');
-    } else if (index == 17) {
-        shown = QStringLiteral("3.141592653589793");
-    } else if (index == 18) {
-        shown = QStringLiteral("2.718281828459045235");
-    } else if (index == 19) {
-        shown = t + QStringLiteral("e+");
+    if (index == 16) {
+        if (!t.contains(token)) shown = t + token; // one point to a number
+    } else if (index == 17 || index == 18) {
+        shown = token; // π and e replace what was typed
+    } else {
+        shown = t + token;
     }
     // a second point leaves the display as it is
     if (shown != t) Target_Box->setText(Fitted_Entry(shown));
@@ -100,9 +71,10 @@ void Scin_Cale::Oper_Butn_Click(int index) {
         expression += shown;
         Number_Typed = false;
     }
-    const QString token = QString::fromLatin1(Operator_Tokens[index]);
+    const Key_Table::Key &key = Key_Table::Operator_Keys[std::size_t(index)];
+    const QString token = QString::fromLatin1(key.token);
     expression += token;
-    if (index >= 20 && index <= 27) Inv_Check->setChecked(false);
+    if (key.layer == Key_Table::Layer::Inverse) Inv_Check->setChecked(false);
     New_Number = true;
     if (index == 30) {
         Evaluate(expression);
@@ -114,71 +86,36 @@ void Scin_Cale::Oper_Butn_Click(int index) {
 }
 
 void Scin_Cale::Oper_Butn_KeyPress(int /*index*/, QChar character) {
-    QPushButton *key = nullptr;
-    int digit_index = -1;
-    int operator_index = -1;
-    int clear_index = -1;
+    // Backspace and Escape stand for the two clear keys, any other character
+    // for the pad key whose row in the key table names it
     const char16_t c = character.unicode();
-    const bool hex_letter = (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    if (c == u'.') {
-        digit_index = 16;
-    } else if (c >= u'0' && c <= u'9') {
-        digit_index = c - u'0';
-    } else if (hex_letter && CalcModule::Number_Base == 16) {
-        digit_index = 10 + ((c | 0x20) - u'a');
-    } else {
-        switch (c) {
-        case u'(':
-            operator_index = 0;
-            break;
-        case u')':
-            operator_index = 1;
-            break;
-        case u'+':
-            operator_index = 2;
-            break;
-        case u'-':
-            operator_index = 3;
-            break;
-        case u'*':
-            operator_index = 4;
-            break;
-        case u'/':
-            operator_index = 5;
-            break;
-        case u'=':
-        case u'\r': // Return and the keypad's Enter
-            operator_index = 30;
-            break;
-        case u'^':
-            operator_index = 12;
-            break;
-        case u'!':
-            operator_index = 28;
-            break;
-        case u'\b': // Backspace
-            clear_index = 1;
-            break;
-        case u'\x1b': // Escape
-            clear_index = 2;
-            break;
-        default:
-            break;
-        }
-    }
-    if (digit_index >= 0) key = Digl_Butn[digit_index];
-    if (operator_index >= 0) key = Oper_Butn[operator_index];
-    if (clear_index >= 0) key = Clear_Butn[clear_index];
+    const int clear_index = c == u'\b' ? 1 : c == u'\x1b' ? 2 : 0;
+    const auto typed = Key_Table::Typed_Key(c);
+    QPushButton *key = clear_index ? Clear_Butn[clear_index]
+                       : typed     ? Pad_Keys(typed->family)[std::size_t(typed->index)]
+                                   : nullptr;
     // a key the current base has switched off cannot be typed either
     if (key && key->isEnabled()) {
-        if (digit_index >= 0)
-            Digl_Butn_Click(digit_index);
-        else if (operator_index >= 0)
-            Oper_Butn_Click(operator_index);
-        else
+        if (clear_index)
             Clear_Butn_Click(clear_index);
+        else
+            Click_Pad_Key(typed->family, typed->index);
     }
     Platform::Beep();
+}
+
+void Scin_Cale::Click_Pad_Key(Key_Table::Family family, int index) {
+    switch (family) {
+    case Key_Table::Family::Digit:
+        Digl_Butn_Click(index);
+        break;
+    case Key_Table::Family::Process:
+        Digl_ProsButn_Click(index);
+        break;
+    case Key_Table::Family::Operator:
+        Oper_Butn_Click(index);
+        break;
+    }
 }
 
 void Scin_Cale::Clear_Butn_Click(int index) {

@@ -5,6 +5,7 @@
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
 #include "radix/RadixModule.h"
+#include "ui/main/Key_Table.h"
 #include "ui/main/Scin_Cale_Text.h"
 #include "ui/platform/Mode_Notifier.h"
 
@@ -111,19 +112,8 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
 }
 
 void Scin_Cale::Set_Base_Keys(std::uint8_t base) {
-    for (int i = 0; i <= 15; ++i) {
-        bool enabled = true;
-        if (i >= 2 && i <= 7) enabled = base != 2;
-        if (i == 8 || i == 9) enabled = base == 16 || base == 10;
-        if (i >= 10) enabled = base == 16;
-        Digl_Butn[i]->setEnabled(enabled);
-    }
-    const bool decimal = base == 10;
-    for (int i = 16; i <= 19; ++i) Digl_Butn[i]->setEnabled(decimal);
-    for (int i = 15; i <= 27; ++i) Oper_Butn[i]->setEnabled(decimal);
-    Oper_Butn[29]->setEnabled(decimal);
-    for (auto *key : Digl_ProsButn) key->setEnabled(decimal);
-    Stac_Butn[0]->setEnabled(decimal);
+    for (const auto &[entry, key] : pad_keys_) key->setEnabled(entry->Works_In(base));
+    Stac_Butn[0]->setEnabled(base == 10);
 }
 
 void Scin_Cale::Word_Option_Click(int index) {
@@ -151,9 +141,10 @@ void Scin_Cale::Angle_Unit_Changed(int unit) {
 void Scin_Cale::Inv_Check_Click() {
     ++handler_runs_.Inv_Check_Click;
     const bool inverse = Inv_Check->isChecked();
-    for (int i = 20; i <= 27; ++i) {
-        Oper_Butn[i]->setVisible(inverse);
-        if (inverse) Oper_Butn[i]->raise();
+    for (const auto &[entry, key] : pad_keys_) {
+        if (entry->layer != Key_Table::Layer::Inverse) continue;
+        key->setVisible(inverse);
+        if (inverse) key->raise();
     }
     Focus_Equals();
 }
