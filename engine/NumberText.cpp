@@ -17,12 +17,18 @@ namespace {
 // i.e. the first digit stands at 10^(point - 1). Trailing zeros are removed.
 struct Decimal {
     bool negative = false;
-    char digits[24]; // digits[0..count), no zero at the end
-    int count = 0;   // 0 for zero
+    int count = 0; // 0 for zero
     int point = 0;
     // the 15 digits before their zeros at the end were dropped, as one whole
     // number, where the quick route made them; 0 where not known
     std::uint64_t fifteen = 0;
+
+    // The digits [0, count), no zero at the end. The quick route leaves them
+    // to be written from `fifteen` on first use: most texts are written from
+    // that number alone.
+    char *Digits() const;
+    mutable char digits[24];
+    mutable bool digits_pending = false;
 };
 
 // Powers of ten that a double holds exactly.
@@ -70,6 +76,33 @@ void Write_15_Digits(std::uint64_t number, char *out) {
     Pair(low % 100, out + 13);
 }
 
+char *Decimal::Digits() const {
+    if (digits_pending) {
+        Write_15_Digits(fifteen, digits);
+        digits_pending = false;
+    }
+    return digits;
+}
+
+// How many of a number's 15 digits are left without its zeros at the end.
+int Count_Without_Zeros(std::uint64_t digits) {
+    int count = 15;
+    if (digits % 100000000 == 0) {
+        digits /= 100000000;
+        count -= 8;
+    }
+    if (digits % 10000 == 0) {
+        digits /= 10000;
+        count -= 4;
+    }
+    if (digits % 100 == 0) {
+        digits /= 100;
+        count -= 2;
+    }
+    if (digits % 10 == 0) --count;
+    return count;
+}
+
 // The quick way to 15 digits, for 1e-8 <= |value| < 1e15: scaled by an exact
 // power of ten into (1e14, 1e15), the value is rounded once by the
 // multiplication. Rounding to the nearest double never passes a number that a
@@ -110,10 +143,9 @@ bool Scaled_Decimal15(double value, Decimal &d) {
         ++d.point;
     }
     d.negative = value < 0;
-    Write_15_Digits(digits, d.digits);
     d.fifteen = digits;
-    d.count = 15;
-    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    d.digits_pending = true;
+    d.count = Count_Without_Zeros(digits);
     return true;
 }
 
@@ -144,26 +176,27 @@ Decimal To_Decimal15(double value) {
 void Cut_Decimals(Decimal &d, int decimals) {
     const int keep = d.point + decimals; // digits that stay
     if (d.count <= keep) return;
+    char *const digits = d.Digits(); // written before the number is dropped
     d.fifteen = 0;
     if (keep < 0) {
         d.count = 0;
         return;
     }
-    const bool up = d.digits[keep] >= '5';
+    const bool up = digits[keep] >= '5';
     d.count = keep;
     if (up) {
         int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
         if (i >= 0) {
-            ++d.digits[i];
+            ++digits[i];
         } else { // all nines: one more digit in front
-            std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
-            d.digits[0] = '1';
+            std::copy_backward(digits, digits + d.count, digits + d.count + 1);
+            digits[0] = '1';
             ++d.count;
             ++d.point;
         }
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    while (d.count > 0 && digits[d.count - 1] == '0') --d.count;
 }
 
 // Fixed form: at least one digit before the point; the point is written only
@@ -182,13 +215,13 @@ char *Write_Fixed(const Decimal &d, bool keep_point, char *out) {
     if (d.point <= 0) {
         *out++ = '0';
     } else {
-        out = std::copy_n(d.digits, std::min(n, d.point), out);
+        out = std::copy_n(d.Digits(), std::min(n, d.point), out);
         if (d.point > n) out = std::fill_n(out, d.point - n, '0');
     }
     if (n > d.point || keep_point) *out++ = '.';
     if (d.point < 0) out = std::fill_n(out, -d.point, '0');
     if (n > std::max(d.point, 0))
-        out = std::copy_n(d.digits + std::max(d.point, 0), n - std::max(d.point, 0), out);
+        out = std::copy_n(d.Digits() + std::max(d.point, 0), n - std::max(d.point, 0), out);
     return out;
 }
 
@@ -259,9 +292,9 @@ std::string Fixed(const Decimal &d, bool keep_point) {
 std::string Mantissa(const Decimal &d, bool keep_point) {
     std::string out;
     if (d.negative) out += '-';
-    out += d.count == 0 ? '0' : d.digits[0];
+    out += d.count == 0 ? '0' : d.Digits()[0];
     if (d.count > 1 || keep_point) out += '.';
-    if (d.count > 1) out.append(d.digits + 1, d.count - 1);
+    if (d.count > 1) out.append(d.Digits() + 1, d.count - 1);
     return out;
 }
 
@@ -407,7 +440,7 @@ double Decimal_Value(const Decimal &d) {
     if (d.fifteen != 0) {
         whole = d.fifteen / Whole_Powers_Of_Ten[15 - d.count]; // only zeros are cut off
     } else {
-        for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.digits[i] - '0');
+        for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.Digits()[i] - '0');
     }
     const double value = scale < 0 ? double(whole) / Exact_Powers_Of_Ten[-scale]
                                    : double(whole) * Exact_Powers_Of_Ten[scale];
@@ -433,10 +466,11 @@ char *Write_Standard_Text(double value, char *begin, double &text_value) {
     if (d.count == 0 || (exponent < 15 && exponent >= -4))
         return Write_Fixed_Directly(d, false, begin); // at most 15 digits, 3 zeros, sign, point
     if (d.negative) *end++ = '-';
-    *end++ = d.digits[0];
+    const char *const digits = d.Digits();
+    *end++ = digits[0];
     if (d.count > 1) {
         *end++ = '.';
-        for (int i = 1; i < d.count; ++i) *end++ = d.digits[i];
+        for (int i = 1; i < d.count; ++i) *end++ = digits[i];
     }
     *end++ = 'E';
     *end++ = exponent < 0 ? '-' : '+';
