@@ -489,38 +489,13 @@ bool Write_Function_Text(const Decimal &d, char *begin, char *&end) {
 
 } // namespace
 
-namespace {
-// The last value written by Standard_Number_Text into a kept string, with its
-// text: a letter is written once for every time it stands in an expression,
-// and a drawing writes its x for each of its two boxes.
-struct Written_Number {
-    std::uint64_t bits = 0;
-    double text_value = 0;
-    char text[32];
-    std::size_t size = 0; // 0: nothing written yet
-};
-Written_Number last_written;
-} // namespace
-
 // The texts are written straight into out, whose storage is kept: a copy of
 // bytes just written would stall the processor longer than writing them.
 double Standard_Number_Text(double value, std::string &out) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    if (bits == last_written.bits && last_written.size != 0) {
-        out.assign(last_written.text, last_written.size);
-        return last_written.text_value;
-    }
     out.resize(32);
     double text_value;
     char *const begin = out.data();
-    const char *const end = Write_Standard_Text(value, begin, text_value);
-    const auto size = static_cast<std::size_t>(end - begin);
-    out.resize(size);
-    last_written.bits = bits;
-    last_written.text_value = text_value;
-    std::memcpy(last_written.text, begin, size);
-    last_written.size = size;
+    out.resize(static_cast<std::size_t>(Write_Standard_Text(value, begin, text_value) - begin));
     return text_value;
 }
 

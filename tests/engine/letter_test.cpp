@@ -3,7 +3,6 @@
 // evaluation of the full text gives.
 
 #include "engine/Known_Values.h"
-#include "engine/NumberText.h"
 #include "tests/engine/Recorder.h"
 
 #include <bit>
@@ -134,40 +133,6 @@ TEST(LoneLetter, OnlyALetterThatStandsForItsValueIsOne) {
                   Describe(CalcModule::Calculate_Cleaned(expression, {10, 32, 0, c.mode})));
     }
     CalcModule::Variable_Values.fill(0);
-}
-
-// A letter's text written into a kept string is the standard number text of
-// its value, however the values before it ran: repeated, alternating, or
-// equal as numbers but not in their bits.
-TEST(WrittenLetter, IsTheTextOfItsOwnValue) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double values[] = {0.1,
-                             0.1,
-                             0.2,
-                             0.1,
-                             -0.0,
-                             0.0,
-                             -0.0,
-                             nan,
-                             nan,
-                             1e300,
-                             -1e300,
-                             1e300,
-                             123456789012345.6,
-                             1.0 / 3,
-                             1.0 / 3,
-                             5,
-                             5,
-                             -5,
-                             0.1};
-    std::string kept;
-    for (const double value : values) {
-        const double text_value = CalcModule::Standard_Number_Text(value, kept);
-        EXPECT_EQ(kept, CalcModule::Standard_Number_Text(value)) << value;
-        if (!std::isnan(text_value)) {
-            EXPECT_EQ(text_value, CalcModule::Leading_Number_Value(kept)) << value;
-        }
-    }
 }
 
 // An outcome reused across values, failures, malformed texts and long texts
