@@ -427,8 +427,7 @@ void Evaluate_Into(std::string_view expression, std::uint8_t base, std::uint8_t 
     case Run_End::Value:
         break;
     }
-    // copied, so that the slot keeps its storage for the next evaluation
-    out.assign(As_Text(Operand_Stack.Pop_In_Place()));
+    Operand_Stack.Pop_Text_Into(out);
 }
 
 double Evaluate_Letter(char letter, std::uint8_t base, std::uint8_t word_length,

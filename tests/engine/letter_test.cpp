@@ -136,7 +136,8 @@ TEST(LoneLetter, OnlyALetterThatStandsForItsValueIsOne) {
 }
 
 // An outcome reused across values, failures, malformed texts and long texts
-// keeps nothing of the one before.
+// keeps nothing of the one before, though its text trades places with the
+// engine's own.
 TEST(KeptOutcome, IsFilledAnewAtEveryCall) {
     const char *expressions[] = {"1+2=",
                                  "sin(x)=",
@@ -167,6 +168,10 @@ TEST(KeptOutcome, IsFilledAnewAtEveryCall) {
         ASSERT_EQ(Describe(kept), Describe(fresh)) << expression;
         // the warnings are raised again, once more each
         ASSERT_EQ(recorder.messages.size() - messages, std::size_t(fresh.Warnings)) << expression;
+        // and the text is the one the engine's own call answers
+        std::string consumed = expression;
+        ASSERT_EQ(kept.Text, CalcModule::Evaluate_Expression(consumed, base, 32, 1, 1))
+            << expression;
     }
     CalcModule::Variable_Values.fill(0);
 }
