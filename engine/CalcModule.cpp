@@ -49,13 +49,6 @@ double Top_Operand_Value() {
 }
 std::uint8_t Calc_Base = 10, Calc_Word_Length = 32, Calc_Angle_Unit = 0;
 
-// A three-character name as one number, so that names can be switched on.
-constexpr std::uint32_t Name3(std::string_view name) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(name[0])) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(name[1])) << 8 |
-           static_cast<unsigned char>(name[2]);
-}
-
 // What each character can be, for the clean-up and the readers.
 enum Char_Kind : std::uint8_t {
     Operator_Char = 1, // an operator on its own
@@ -195,22 +188,22 @@ std::int16_t Operator_Priority(std::string_view text) {
         if (text == "ln") return 11;
         return 0;
     case 3:
-        switch (Name3(text)) {
-        case Name3("mod"):
-        case Name3("and"):
-        case Name3("xor"):
+        switch (Name_Code(text)) {
+        case Name_Code("mod"):
+        case Name_Code("and"):
+        case Name_Code("xor"):
             return 7;
-        case Name3("sin"):
-        case Name3("cos"):
-        case Name3("tan"):
-        case Name3("log"):
-        case Name3("int"):
-        case Name3("not"):
-        case Name3("sqr"):
-        case Name3("abs"):
-        case Name3("atn"):
-        case Name3("asn"):
-        case Name3("acs"):
+        case Name_Code("sin"):
+        case Name_Code("cos"):
+        case Name_Code("tan"):
+        case Name_Code("log"):
+        case Name_Code("int"):
+        case Name_Code("not"):
+        case Name_Code("sqr"):
+        case Name_Code("abs"):
+        case Name_Code("atn"):
+        case Name_Code("asn"):
+        case Name_Code("acs"):
             return 11;
         }
         return 0;

@@ -427,6 +427,14 @@ double Leading_Number_Value(std::string_view text) {
     return value == 0 ? 0.0 : value; // never -0
 }
 
+std::optional<double> Leading_Number(std::string_view text) {
+    try {
+        return Leading_Number_Value(text);
+    } catch (const std::range_error &) {
+        return std::nullopt;
+    }
+}
+
 namespace {
 // What a text of these digits reads as, when one exact operation gives it:
 // the digits make a whole number below 10^15 and the power of ten is exact.
@@ -542,17 +550,25 @@ std::string Sci_Display_Text(double value) {
     return out;
 }
 
-namespace {
 std::string Radix_Text(std::int32_t value, int base) {
-    char buf[16];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(value), base);
-    (void)ec;
+    char buf[40]; // 32 binary digits at the most
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(value), base).ptr;
     std::string out(buf, end);
     for (char &c : out)
-        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
-} // namespace
+
+std::string Whole_Number_Text(double value) {
+    char buffer[Fixed_Room];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
+    if (result.ec != std::errc()) return Standard_Number_Text(value);
+    std::string text(buffer, result.ptr);
+    if (text == "-0") text = "0";
+    return text;
+}
 
 std::string Hex_Text(std::int32_t value) {
     return Radix_Text(value, 16);

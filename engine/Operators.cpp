@@ -32,13 +32,6 @@ double Checked_Positive(double value) {
     return value;
 }
 
-// An operator name of up to three characters as one number, for switching.
-constexpr std::uint32_t Name_Code(std::string_view name) {
-    std::uint32_t code = 0;
-    for (char c : name) code = code << 8 | static_cast<unsigned char>(c);
-    return code;
-}
-
 double Checked_Root(double value) {
     if (!(value >= 0)) throw Range_Failure();
     return std::pow(value, 0.5);

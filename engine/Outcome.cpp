@@ -49,11 +49,8 @@ void Classify(Outcome &outcome) {
         outcome.Number = known;
         return;
     }
-    try {
-        outcome.Number = Leading_Number_Value(outcome.Text);
-    } catch (const std::range_error &) {
-        // a lone number comes back as written, however large: it has no double
-    }
+    // a lone number comes back as written, however large: it may have no double
+    outcome.Number = Leading_Number(outcome.Text);
 }
 
 } // namespace

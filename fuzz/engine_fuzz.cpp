@@ -37,10 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     cleaned += "=";
     Check(CalcModule::Calculate_Cleaned(cleaned, settings));
 
-    try {
-        CalcModule::Leading_Number_Value(text);
-    } catch (const std::range_error &) {
-    }
+    CalcModule::Leading_Number(text);
     RadixModule::Hex_To_Oct(text);
     RadixModule::Oct_To_Hex(text);
     RadixModule::Bin_To_Hex(text);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <string>
 
 using namespace CalcModule;
 
@@ -127,4 +129,92 @@ TEST(NumberText, HexadecimalAndOctalTexts) {
             EXPECT_EQ(value, c.value) << c.text;
         }
     }
+}
+
+// What a box reads: the leading number, or nothing beyond the double range,
+// never an exception; a number that underflows is 0, not nothing.
+TEST(NumberText, LeadingNumberOrNothing) {
+    struct Case {
+        const char *text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {{"12abc", 12},
+                          {"", 0},
+                          {"abc", 0},
+                          {" - 2.5e1x", -25},
+                          {"1e-400", 0},
+                          {"1.7976931348623157e308", 1.7976931348623157e308},
+                          {"1e309", std::nullopt},
+                          {"-1e309", std::nullopt},
+                          {"1 e 9 9 9", std::nullopt},
+                          {"1d999", std::nullopt}};
+    for (const auto &c : cases) EXPECT_EQ(Leading_Number(c.text), c.value) << c.text;
+    const std::string long_digits(400, '9');
+    EXPECT_EQ(Leading_Number(long_digits), std::nullopt);
+    EXPECT_EQ(Leading_Number("0." + long_digits), 1);
+}
+
+// Whole numbers for the decimal display after a base change: every digit,
+// no exponent, halves to even, never "-0".
+TEST(NumberText, WholeNumberText) {
+    struct Case {
+        double value;
+        const char *text;
+    };
+    const Case cases[] = {{0, "0"},
+                          {-0.0, "0"},
+                          {-0.3, "0"},
+                          {2.5, "2"},
+                          {3.5, "4"},
+                          {-7.6, "-8"},
+                          {4294967295.0, "4294967295"},
+                          {-2147483648.0, "-2147483648"},
+                          {1e20, "100000000000000000000"},
+                          {9007199254740993.0, "9007199254740992"}};
+    for (const auto &c : cases) EXPECT_EQ(Whole_Number_Text(c.value), c.text) << c.value;
+    // the largest double has 309 digits, all of them written
+    const std::string largest = Whole_Number_Text(std::numeric_limits<double>::max());
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.substr(0, 6), "179769");
+}
+
+TEST(NumberText, RadixTextInEveryBaseTheWindowsUse) {
+    struct Case {
+        std::int32_t value;
+        int base;
+        const char *text;
+    };
+    const Case cases[] = {{0, 2, "0"},
+                          {5, 2, "101"},
+                          {-1, 2, "11111111111111111111111111111111"},
+                          {-2147483647 - 1, 8, "20000000000"},
+                          {255, 8, "377"},
+                          {-1, 8, "37777777777"},
+                          {48879, 16, "BEEF"},
+                          {-2, 16, "FFFFFFFE"},
+                          {35, 36, "Z"}};
+    for (const auto &c : cases) EXPECT_EQ(Radix_Text(c.value, c.base), c.text) << c.value;
+    // a hexadecimal text reads back as the value it was written from
+    for (std::int32_t value : {0, 1, 255, 65535, -1, 2147483647, -2147483647 - 1}) {
+        std::int32_t read = 0;
+        EXPECT_TRUE(Read_Hex_Text(Hex_Text(value), read));
+        EXPECT_EQ(read, value);
+    }
+}
+
+// The names the engine switches on must all stay apart.
+TEST(NumberText, NameCodesKeepNamesApart) {
+    const std::string_view names[] = {"+",   "-",   "*",   "/",   "^",   "!",   "(",   "or",
+                                      "ln",  "mod", "and", "xor", "not", "int", "sin", "cos",
+                                      "tan", "log", "sqr", "abs", "atn", "asn", "acs", "sinh"};
+    for (const auto a : names)
+        for (const auto b : names)
+            if (a != b) {
+                EXPECT_NE(Name_Code(a), Name_Code(b)) << a << " " << b;
+            }
+    static_assert(Name_Code("sin") == (std::uint32_t('s') << 16 | 'i' << 8 | 'n'));
+    // a longer name keeps its last four characters, never a shorter name's code
+    EXPECT_EQ(Name_Code("arcsinh"), Name_Code("sinh"));
+    EXPECT_NE(Name_Code("asin"), Name_Code("sin"));
+    EXPECT_NE(Name_Code("xxsin"), Name_Code("sin"));
 }

@@ -6,6 +6,7 @@
 
 #include "tests/Every_Window.h"
 #include "ui/main/Scin_Cale_Colours.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Screen_Fit.h"
 #include "ui/platform/Translations.h"
 
@@ -134,7 +135,7 @@ QStringList Walk(Qt::Key key, int limit = 200) {
 
 QStringList Names(const char *prefix, std::initializer_list<int> indices) {
     QStringList names;
-    for (int i : indices) names << QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(i);
+    for (int i : indices) names << Platform::Indexed_Name(prefix, i);
     return names;
 }
 } // namespace

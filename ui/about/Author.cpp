@@ -1,14 +1,14 @@
 #include "ui/about/Author.h"
 
+#include "ui/platform/Controls.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 QLabel *Make_Label(const QString &text, const QString &name, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
+    auto *label = Platform::Named<QLabel>(name, text, text, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     // lets the user copy the contact line

@@ -1,9 +1,9 @@
 #include "ui/formula/Formula_Edit.h"
 
 #include "engine/CalcModule.h"
-#include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 
 #include <QButtonGroup>
@@ -17,14 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 #include <string>
 
 namespace {
-
-QString Indexed(const char *name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
 
 struct Ready_Made {
     const char *formula;
@@ -56,15 +51,15 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     auto *rows = new QGridLayout;
     for (int i = 0; i < Rows; ++i) {
-        Combo1[i] = Platform::Named<QComboBox>(Indexed("Combo1", i),
+        Combo1[i] = Platform::Named<QComboBox>(Platform::Indexed_Name("Combo1", i),
                                                QStringLiteral("字母%1").arg(i + 1), this);
         Combo1[i]->setEditable(true);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
-        Label1[i] =
-            Platform::Named<QLabel>(Indexed("Label1", i), QString(), QStringLiteral("="), this);
-        Fa_Letter[i] = Platform::Named<QLineEdit>(Indexed("Fa_Letter", i),
+        Label1[i] = Platform::Named<QLabel>(Platform::Indexed_Name("Label1", i), QString(),
+                                            QStringLiteral("="), this);
+        Fa_Letter[i] = Platform::Named<QLineEdit>(Platform::Indexed_Name("Fa_Letter", i),
                                                   QStringLiteral("字母%1的值").arg(i + 1), this);
-        Label4[i] = Platform::Named<QLabel>(Indexed("Label4", i), QString(), this);
+        Label4[i] = Platform::Named<QLabel>(Platform::Indexed_Name("Label4", i), QString(), this);
         Label4[i]->setMinimumWidth(60);
         rows->addWidget(Combo1[i], i, 0);
         rows->addWidget(Label1[i], i, 1);
@@ -83,8 +78,8 @@ Formula_Edit::Formula_Edit(QWidget *parent) : QWidget(parent, Qt::Window) {
     const QString faces[] = {QStringLiteral("圆面积公式"), QStringLiteral("圆周长公式"),
                              QStringLiteral("圆环面积公式")};
     for (int i = 0; i < 3; ++i) {
-        OptionButton1[i] =
-            Platform::Named<QRadioButton>(Indexed("OptionButton1", i), faces[i], faces[i], Frame1);
+        OptionButton1[i] = Platform::Named<QRadioButton>(Platform::Indexed_Name("OptionButton1", i),
+                                                         faces[i], faces[i], Frame1);
         options->addButton(OptionButton1[i], i);
         // kept at their natural width, so that a click anywhere on the control
         // lands on its face and not in empty space beside it
@@ -154,13 +149,9 @@ void Formula_Edit::Fa_Letter_Change(int index) {
     const QString letter = Combo1[index]->currentText().left(1);
     // a row without a letter has nowhere to store its value
     if (letter.isEmpty() || letter[0] < QLatin1Char('a') || letter[0] > QLatin1Char('z')) return;
-    double value = 0;
-    try {
-        value = CalcModule::Leading_Number_Value(Fa_Letter[index]->text().toStdString());
-    } catch (const std::range_error &) {
-        return; // beyond the double range: the letter keeps its value
-    }
-    CalcModule::Variable_Values[letter[0].unicode() - 'a'] = value;
+    // beyond the double range: the letter keeps its value
+    if (const auto value = Platform::Leading_Number(Fa_Letter[index]->text()))
+        CalcModule::Variable_Values[letter[0].unicode() - 'a'] = *value;
 }
 
 void Formula_Edit::Combo1_Change(int index) {

@@ -3,6 +3,7 @@
 #include "engine/CalcModule.h"
 #include "ui/main/Scin_Cale_Colours.h"
 #include "ui/main/StatBox.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Elided_Label.h"
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Plain_Text_Box.h"
@@ -32,9 +33,7 @@ const QColor Digit_Colour(Qt::blue);
 const QColor Process_Colour(Qt::magenta);
 const QColor Operator_Colour(Qt::red);
 
-QString Indexed_Name(const char *name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
+using Platform::Indexed_Name;
 
 QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
                       const QString &tip = QString()) {

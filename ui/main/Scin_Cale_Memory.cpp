@@ -9,6 +9,7 @@
 #include "ui/main/StatBox.h"
 #include "ui/main/StatModule.h"
 #include "ui/platform/Elided_Label.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Screen_Fit.h"
 
@@ -115,14 +116,13 @@ void Scin_Cale::Stac_Butn_Click(int index) {
     }
     case 2: {
         const double sum = StatModule::Sum();
-        if (std::isfinite(sum))
-            Target_Box->setText(QString::fromStdString(CalcModule::Standard_Number_Text(sum)));
+        if (std::isfinite(sum)) Target_Box->setText(Platform::Number_Text(sum));
         break;
     }
     case 1: {
         double mean = 0;
         if (StatModule::Mean(mean) && std::isfinite(mean))
-            Target_Box->setText(QString::fromStdString(CalcModule::Standard_Number_Text(mean)));
+            Target_Box->setText(Platform::Number_Text(mean));
         break;
     }
     case 3: {

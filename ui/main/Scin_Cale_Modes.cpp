@@ -58,9 +58,9 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
         switch (old_base) {
         case 16:
             if (new_base == 10) {
-                if (const auto value = Scin_Cale_Text::Read_Hex(text)) {
-                    Result_Value = *value;
-                    converted = Scin_Cale_Text::Whole_Number_Text(Result_Value);
+                if (std::int32_t value; CalcModule::Read_Hex_Text(t, value)) {
+                    Result_Value = value;
+                    converted = CalcModule::Whole_Number_Text(Result_Value);
                 }
             } else if (new_base == 8) {
                 converted = Hex_To_Oct(t);
@@ -69,13 +69,16 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
             }
             break;
         case 10:
-            Result_Value = CalcModule::Leading_Number_Value(t);
+            if (const auto number = CalcModule::Leading_Number(t))
+                Result_Value = *number;
+            else
+                break;
             if (new_base == 2) {
                 double consumed = Result_Value;
                 converted = Dec_To_Bin(consumed);
             } else {
                 converted =
-                    Scin_Cale_Text::Radix_Text(CalcModule::Round_To_Int32(Result_Value), new_base);
+                    CalcModule::Radix_Text(CalcModule::Round_To_Int32(Result_Value), new_base);
             }
             break;
         case 8:
@@ -83,7 +86,7 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
                 converted = Oct_To_Hex(t);
             } else if (new_base == 10) {
                 Result_Value = Oct_To_Dec(t);
-                converted = Scin_Cale_Text::Whole_Number_Text(Result_Value);
+                converted = CalcModule::Whole_Number_Text(Result_Value);
             } else {
                 converted = Oct_To_Bin(t);
             }
@@ -93,7 +96,7 @@ void Scin_Cale::Convert_Display(std::uint8_t old_base, std::uint8_t new_base) {
                 converted = Bin_To_Hex(t);
             } else if (new_base == 10) {
                 Result_Value = Bin_To_Dec(t);
-                converted = Scin_Cale_Text::Whole_Number_Text(Result_Value);
+                converted = CalcModule::Whole_Number_Text(Result_Value);
             } else {
                 converted = Bin_To_Oct(t);
             }

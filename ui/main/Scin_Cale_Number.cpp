@@ -5,24 +5,10 @@
 #include "engine/Display_Pattern.h"
 #include "engine/NumberText.h"
 #include "ui/main/Scin_Cale_Text.h"
+#include "ui/platform/Number_Texts.h"
 
 #include <QLineEdit>
 #include <cmath>
-#include <optional>
-#include <stdexcept>
-
-namespace {
-
-// The leading number of a text, or nothing when it lies beyond the double range.
-std::optional<double> Value_Of(const QString &text) {
-    try {
-        return CalcModule::Leading_Number_Value(Scin_Cale_Text::To_Ascii(text));
-    } catch (const std::range_error &) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 void Scin_Cale::Digl_ProsButn_Click(int index) {
     const QString t = Target_Box->text();
@@ -48,7 +34,7 @@ void Scin_Cale::Digl_ProsButn_Click(int index) {
         break;
     }
     case 1: {
-        const auto value = Value_Of(t);
+        const auto value = Platform::Leading_Number(t);
         if (!value) break;
         if (Sci_Display) {
             Target_Box->setText(QString::fromStdString(CalcModule::Fixed_Display_Text(*value)));
@@ -63,7 +49,7 @@ void Scin_Cale::Digl_ProsButn_Click(int index) {
         Target_Box->setText(Dms_Convert(t));
         break;
     case 3: {
-        const auto value = Value_Of(t);
+        const auto value = Platform::Leading_Number(t);
         if (!value || *value == 0) break;
         const double reciprocal = 1 / *value;
         if (!std::isfinite(reciprocal)) break;
@@ -80,14 +66,14 @@ QString Scin_Cale::Dms_Convert(const QString &s) {
     using Scin_Cale_Text::Round_Places;
 
     // a number beyond the double range has no degrees to convert
-    if (!Value_Of(s)) return s;
+    if (!Platform::Leading_Number(s)) return s;
     const qsizetype point = s.lastIndexOf(QLatin1Char('.'));
     const int k = point < 0 ? 0 : int(s.size() - point);
     QString D = s.left(s.size() - k);
     if (D.isEmpty()) D = QStringLiteral("0");
     double f = 0;
     if (k > 0) {
-        const auto fraction = Value_Of(s.right(k));
+        const auto fraction = Platform::Leading_Number(s.right(k));
         if (!fraction) return s; // beyond the double range: nothing to convert
         f = *fraction;
     }
@@ -96,12 +82,13 @@ QString Scin_Cale::Dms_Convert(const QString &s) {
     QString M = QString::fromStdString(Blank_Number_Text(std::floor(minutes)));
     const double m = Round_Places(minutes - std::floor(minutes), k);
     QString S = QString::fromStdString(Blank_Number_Text(std::floor(m * 60)));
-    if (Value_Of(S) == 60.0) {
+    if (Platform::Leading_Number(S) == 60.0) {
         S = QStringLiteral("0");
-        M = QString::fromStdString(Blank_Number_Text(Value_Of(M).value_or(0) + 1));
+        M = QString::fromStdString(Blank_Number_Text(Platform::Leading_Number(M).value_or(0) + 1));
     }
     auto two_digits = [](QString &part) {
-        if (Value_Of(part).value_or(0) < 10) part = QLatin1Char('0') + part.right(1);
+        if (Platform::Leading_Number(part).value_or(0) < 10)
+            part = QLatin1Char('0') + part.right(1);
         if (part.size() > 2) part = part.right(2);
     };
     two_digits(M);

@@ -118,13 +118,7 @@ void Scin_Cale::Apply_Session(const Session_State &state) {
     Result_Shown = result;
     New_Number = result;
     Number_Typed = !result && !display.isEmpty();
-    if (result) {
-        try {
-            Result_Value = CalcModule::Leading_Number_Value(state.Display);
-        } catch (const std::range_error &) {
-            Result_Value = 0;
-        }
-    }
+    if (result) Result_Value = CalcModule::Leading_Number(state.Display).value_or(0);
 
     for (std::size_t i = 0; i < state.Memories.size(); ++i)
         Memory[i]->Set_Text(Text(state.Memories[i]));

@@ -2,9 +2,7 @@
 
 #include "engine/NumberText.h"
 
-#include <charconv>
 #include <cmath>
-#include <string_view>
 
 namespace Scin_Cale_Text {
 
@@ -31,43 +29,6 @@ QString Ascii_Symbols(const QString &text) {
             c = QLatin1Char(' ');
     }
     return mapped;
-}
-
-std::optional<std::int32_t> Read_Hex(const QString &text) {
-    if (text.isEmpty()) return std::nullopt;
-    std::uint64_t value = 0;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        int digit;
-        if (u >= u'0' && u <= u'9')
-            digit = u - u'0';
-        else if (u >= u'A' && u <= u'F')
-            digit = u - u'A' + 10;
-        else
-            return std::nullopt;
-        value = value * 16 + std::uint64_t(digit);
-        if (value > 0xFFFFFFFFull) return std::nullopt;
-    }
-    return std::int32_t(std::uint32_t(value));
-}
-
-std::string Radix_Text(std::int32_t value, int base) {
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::uint32_t(value), base).ptr;
-    std::string text(buffer, end);
-    for (char &c : text)
-        if (c >= 'a' && c <= 'f') c = char(c - 'a' + 'A');
-    return text;
-}
-
-std::string Whole_Number_Text(double value) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-    if (result.ec != std::errc()) return CalcModule::Standard_Number_Text(value);
-    std::string text(buffer, result.ptr);
-    if (text == "-0") text = "0";
-    return text;
 }
 
 std::string Blank_Number_Text(double value) {

@@ -1,10 +1,9 @@
 #pragma once
-// Small text conversions of the main window: display texts in the number
-// bases and the number-to-text form used by the degree conversion.
+// Small text conversions of the main window: what the display holds as the
+// engine reads it, and the number-to-text form used by the degree conversion.
+// The number texts every window shares are in engine/NumberText.h.
 
 #include <QString>
-#include <cstdint>
-#include <optional>
 #include <string>
 
 namespace Scin_Cale_Text {
@@ -19,16 +18,6 @@ std::string To_Ascii(const QString &text);
 // minus sign, the full-width ASCII forms and the ideographic blank. Every
 // other character stays as it is.
 QString Ascii_Symbols(const QString &text);
-
-// Hexadecimal digits 0-9/A-F whose value fits 32 bits, read as a 32-bit
-// two's complement ("FFFFFFFF" is -1); nothing for any other text.
-std::optional<std::int32_t> Read_Hex(const QString &text);
-
-// A 32-bit value in base 16 or 8, upper-case, negatives as two's complement.
-std::string Radix_Text(std::int32_t value, int base);
-
-// A whole number in plain digits, with "-" only when negative.
-std::string Whole_Number_Text(double value);
 
 // A non-negative number with one leading blank and no zero before the
 // point: 30 is " 30", 0.25 is " .25", 0 is " 0".

@@ -1,8 +1,8 @@
 #include "ui/main/StatBox.h"
 
-#include "engine/NumberText.h"
 #include "ui/main/StatModule.h"
 #include "ui/platform/Controls.h"
+#include "ui/platform/Number_Texts.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -10,13 +10,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 namespace {
 QPushButton *Make_Button(const QString &face, const QString &name, QWidget *parent) {
-    auto *b = new QPushButton(face, parent);
-    b->setObjectName(name);
-    b->setAccessibleName(face);
+    auto *b = Platform::Named<QPushButton>(name, face, face, parent);
     b->setAutoDefault(false);
     return b;
 }
@@ -26,13 +23,9 @@ StatBox::StatBox(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("统计框"));
     setObjectName(QStringLiteral("StatBox"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("数据"));
+    List1 = Platform::Named<QListWidget>(QStringLiteral("List1"), QStringLiteral("数据"), this);
 
-    Text3 = new QLineEdit(this);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setAccessibleName(QStringLiteral("个数"));
+    Text3 = Platform::Named<QLineEdit>(QStringLiteral("Text3"), QStringLiteral("个数"), this);
     Text3->setReadOnly(true);
 
     Back = Make_Button(QStringLiteral("返回"), QStringLiteral("Back"), this);
@@ -59,15 +52,11 @@ StatBox::~StatBox() = default;
 
 bool StatBox::Add_Value(const QString &t) {
     if (t.isEmpty()) return false;
-    double value = 0;
-    try {
-        value = CalcModule::Leading_Number_Value(t.toStdString());
-    } catch (const std::range_error &) {
-        // a number beyond the double range has no value to take part in the sums
-        return false;
-    }
+    const auto value = Platform::Leading_Number(t);
+    // a number beyond the double range has no value to take part in the sums
+    if (!value) return false;
     const int at = StatModule::Stat_Count;
-    if (!StatModule::Add(value)) return false;
+    if (!StatModule::Add(*value)) return false;
     List1->insertItem(at, t);
     List1->setCurrentRow(at);
     Text3->setText(QStringLiteral("n=%1").arg(StatModule::Stat_Count));

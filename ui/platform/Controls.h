@@ -18,6 +18,11 @@ Control *Named(const QString &name, const QString &accessible, Args &&...args) {
     return control;
 }
 
+// The name of one control of an array: "Digl_Butn_3".
+inline QString Indexed_Name(const char *name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
 // A text box cuts a longer text at 32,767 characters without a word: every
 // box of the window, those inside combo boxes included, takes any length, so
 // a pasted formula is computed whole or refused with a message.

@@ -3,9 +3,9 @@
 #include "engine/CalcModule.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Mode_Notifier.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Tab_Chain.h"
 #include "ui/plot/Drawing_Surface.h"
-#include "ui/plot/Plot_Numbers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -118,8 +118,7 @@ void Func_Image::Build_Controls() {
     // placed by Form_Resize, so the column's layout is not the window's. The
     // column fits the window's design height, so the surface opens at its
     // design size.
-    auto *panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Control_Panel"));
+    auto *panel = Platform::Named<QWidget>(QStringLiteral("Control_Panel"), QString(), this);
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
@@ -144,10 +143,10 @@ void Func_Image::Build_Controls() {
     Label1->hide();
     X_Expression->hide();
 
-    Parameter_Equation = new QCheckBox(QStringLiteral("参数方程：（x为参数）"), panel);
-    Parameter_Equation->setObjectName(QStringLiteral("Parameter_Equation"));
-    Check1 = new QCheckBox(QStringLiteral("极作标"), panel);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Parameter_Equation = Platform::Named<QCheckBox>(QStringLiteral("Parameter_Equation"), QString(),
+                                                    QStringLiteral("参数方程：（x为参数）"), panel);
+    Check1 = Platform::Named<QCheckBox>(QStringLiteral("Check1"), QString(),
+                                        QStringLiteral("极作标"), panel);
     // as wide as their captions: a click beside a short caption would miss the box
     column->addWidget(Parameter_Equation, 0, Qt::AlignLeft);
     column->addWidget(Check1, 0, Qt::AlignLeft);
@@ -184,16 +183,15 @@ void Func_Image::Build_Controls() {
     zooms->setColumnStretch(1, 1);
     column->addLayout(zooms);
 
-    Display = new QPushButton(QStringLiteral("显示图像"), panel);
-    Display->setObjectName(QStringLiteral("Display"));
-    preserving = new QCheckBox(QStringLiteral("保留图像"), panel);
-    preserving->setObjectName(QStringLiteral("preserving"));
+    Display = Platform::Named<QPushButton>(QStringLiteral("Display"), QString(),
+                                           QStringLiteral("显示图像"), panel);
+    preserving = Platform::Named<QCheckBox>(QStringLiteral("preserving"), QString(),
+                                            QStringLiteral("保留图像"), panel);
     auto *show = row();
     show->addWidget(Display, 1);
     show->addWidget(preserving, 1);
 
-    Frame1 = new QGroupBox(panel);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = Platform::Named<QGroupBox>(QStringLiteral("Frame1"), QString(), panel);
     Frame1->setFlat(true);
     auto *units = new QHBoxLayout(Frame1);
     units->setContentsMargins(2, 0, 2, 0);
@@ -201,8 +199,8 @@ void Func_Image::Build_Controls() {
     const QString unit_names[] = {QStringLiteral("角度"), QStringLiteral("弧度"),
                                   QStringLiteral("梯度")};
     for (int i = 0; i < 3; ++i) {
-        Angle_Option[i] = new QRadioButton(unit_names[i], Frame1);
-        Angle_Option[i]->setObjectName(QStringLiteral("Angle_Option_%1").arg(i));
+        Angle_Option[i] = Platform::Named<QRadioButton>(Platform::Indexed_Name("Angle_Option", i),
+                                                        QString(), unit_names[i], Frame1);
         angle_group_->addButton(Angle_Option[i], i);
         units->addWidget(Angle_Option[i]);
     }
@@ -222,8 +220,8 @@ void Func_Image::Build_Controls() {
     moves->addWidget(CommandButton3, 1, 1);
     moves->addWidget(CommandButton4, 1, 2);
     moves->setColumnMinimumWidth(3, 4);
-    Reversion = new QPushButton(QStringLiteral("复原"), panel);
-    Reversion->setObjectName(QStringLiteral("Reversion"));
+    Reversion = Platform::Named<QPushButton>(QStringLiteral("Reversion"), QString(),
+                                             QStringLiteral("复原"), panel);
     moves->addWidget(Reversion, 0, 4, 1, 2);
     Text2 =
         New_Box(QStringLiteral("222"), QStringLiteral("Text2"), QStringLiteral("移动单位"), panel);
@@ -250,9 +248,8 @@ void Func_Image::Build_Controls() {
     // the surface right of the column, created after it: a window gives its
     // first focus to the first control of its chain, and a Tab order set later
     // cannot move the chain's first control to its end
-    Picture1 = new Drawing_Surface(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("函数图像"));
+    Picture1 = Platform::Named<Drawing_Surface>(QStringLiteral("Picture1"),
+                                                QStringLiteral("函数图像"), this);
 
     // the window's own layout only places the column; the surface is positioned by hand
     auto *window_layout = new QHBoxLayout(this);
@@ -289,7 +286,8 @@ void Func_Image::Build_Tab_Chain() {
 
 std::int16_t Func_Image::Read_Move_Step() const {
     // held to the 16-bit range instead of overflowing
-    const double value = std::clamp(Plot_Numbers::Number_In(Text2->text()), -32768.0, 32767.0);
+    const double value =
+        std::clamp(Platform::Leading_Number(Text2->text()).value_or(0), -32768.0, 32767.0);
     return CalcModule::Round_To_Int16(value);
 }
 
@@ -399,7 +397,7 @@ void Func_Image::Check1_Click() {
 
 void Func_Image::X_Zoom_Click() {
     // each rule that holds overrides the ones before it
-    const double z = Plot_Numbers::Number_In(X_Zoom->currentText());
+    const double z = Platform::Leading_Number(X_Zoom->currentText()).value_or(0);
     const auto write = [this](const char *text) {
         Density->setEditText(QString::fromLatin1(text));
     };
@@ -411,9 +409,9 @@ void Func_Image::X_Zoom_Click() {
 }
 
 void Func_Image::Display_Click() {
-    X_Scale = Plot_Numbers::Number_In(X_Zoom->currentText());
-    Y_Scale = Plot_Numbers::Number_In(Y_Zoom->currentText());
-    Step_Size = Plot_Numbers::Number_In(Density->currentText());
+    X_Scale = Platform::Leading_Number(X_Zoom->currentText()).value_or(0);
+    Y_Scale = Platform::Leading_Number(Y_Zoom->currentText()).value_or(0);
+    Step_Size = Platform::Leading_Number(Density->currentText()).value_or(0);
     view_drawn_ = true;
     Draw_Image();
 }

@@ -4,10 +4,10 @@
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
 #include "ui/platform/Long_Task.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Func_Image.h"
-#include "ui/plot/Plot_Numbers.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -115,21 +115,6 @@ Tick_Rule Tick_Rule_For(double x_scale) {
     return {};
 }
 
-// Whether a box starts with a number beyond the double range, which would
-// otherwise read as 0.
-bool Beyond_Range(const QLineEdit *box) {
-    try {
-        CalcModule::Leading_Number_Value(box->text().toStdString());
-        return false;
-    } catch (const std::range_error &) {
-        return true;
-    }
-}
-
-QString Number_Text(double value) {
-    return QString::fromStdString(CalcModule::Standard_Number_Text(value));
-}
-
 } // namespace
 
 void Func_Image::Draw_Image() {
@@ -152,7 +137,8 @@ void Func_Image::Draw_Image() {
     }
 
     // bounds beyond the number range would draw over [0, 0] without a word
-    if (!explicit_mode && (Beyond_Range(Fun_min) || Beyond_Range(Fun_max))) {
+    if (!explicit_mode && (!Platform::Leading_Number(Fun_min->text()) ||
+                           !Platform::Leading_Number(Fun_max->text()))) {
         Platform::Show_Warning(QStringLiteral("定义域超出数值范围,请重新输入!"));
         return;
     }
@@ -171,11 +157,11 @@ void Func_Image::Draw_Image() {
         const double o = Shift_X / X_Scale;
         Domain_Min = std::floor(-m) - o;
         Domain_Max = -std::floor(-m) - o;
-        Fun_min->setText(Number_Text(Domain_Min));
-        Fun_max->setText(Number_Text(Domain_Max));
+        Fun_min->setText(Platform::Number_Text(Domain_Min));
+        Fun_max->setText(Platform::Number_Text(Domain_Max));
     } else {
-        Domain_Min = Plot_Numbers::Number_In(Fun_min->text());
-        Domain_Max = Plot_Numbers::Number_In(Fun_max->text());
+        Domain_Min = Platform::Leading_Number(Fun_min->text()).value_or(0);
+        Domain_Max = Platform::Leading_Number(Fun_max->text()).value_or(0);
     }
 
     const bool ascending = Step_Size >= 0;

@@ -6,11 +6,12 @@
 #include "engine/CalcModule.h"
 #include "engine/NumberText.h"
 #include "engine/Outcome.h"
+#include "ui/platform/Controls.h"
 #include "ui/platform/Files.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 #include "ui/plot/Drawing_Surface.h"
 #include "ui/plot/Func_Image.h"
-#include "ui/plot/Plot_Numbers.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -40,11 +41,11 @@ std::int16_t Rounded_Shift(double value) {
 // The list item one step from the box's number: the first item above it
 // (direction > 0) or the last one below it; -1 at the end of the list.
 int Next_Item(const QComboBox *combo, int direction) {
-    const double now = Plot_Numbers::Number_In(combo->currentText());
+    const double now = Platform::Leading_Number(combo->currentText()).value_or(0);
     int found = -1;
     double best = 0;
     for (int i = 0; i < combo->count(); ++i) {
-        const double item = Plot_Numbers::Number_In(combo->itemText(i));
+        const double item = Platform::Leading_Number(combo->itemText(i)).value_or(0);
         const bool beyond = direction > 0 ? item > now : item < now;
         const bool nearer = found < 0 || (direction > 0 ? item < best : item > best);
         if (beyond && nearer) found = i, best = item;
@@ -55,8 +56,7 @@ int Next_Item(const QComboBox *combo, int direction) {
 QString Part(const char *name, double value) {
     const QString label = QString::fromLatin1(name);
     if (!std::isfinite(value)) return label + QStringLiteral(" 无定义");
-    return label + QStringLiteral(" = ") +
-           QString::fromStdString(CalcModule::Standard_Number_Text(value));
+    return label + QStringLiteral(" = ") + Platform::Number_Text(value);
 }
 
 // The engine's warnings are dropped instead of shown while this lives.
@@ -83,13 +83,11 @@ void Func_Image::Build_Explorer() {
                        "右键或菜单键复制、保存图像"));
     Picture1->installEventFilter(this);
 
-    Coordinate_Line = new QLabel(this);
-    Coordinate_Line->setObjectName(QStringLiteral("Coordinate_Line"));
-    Coordinate_Line->setAccessibleName(QStringLiteral("指针处的坐标"));
+    Coordinate_Line = Platform::Named<QLabel>(QStringLiteral("Coordinate_Line"),
+                                              QStringLiteral("指针处的坐标"), this);
     Coordinate_Line->setTextInteractionFlags(Qt::NoTextInteraction);
 
-    Picture_Menu = new QMenu(this);
-    Picture_Menu->setObjectName(QStringLiteral("Picture_Menu"));
+    Picture_Menu = Platform::Named<QMenu>(QStringLiteral("Picture_Menu"), QString(), this);
     Copy_Picture = Picture_Menu->addAction(QStringLiteral("复制图像"));
     Copy_Picture->setObjectName(QStringLiteral("Copy_Picture"));
     Save_Picture = Picture_Menu->addAction(QStringLiteral("保存图像…"));
@@ -106,7 +104,7 @@ void Func_Image::Place_Coordinate_Line() {
 
 double Func_Image::View_Scale(bool x_axis) const {
     if (view_drawn_) return x_axis ? X_Scale : Y_Scale;
-    return Plot_Numbers::Number_In((x_axis ? X_Zoom : Y_Zoom)->currentText());
+    return Platform::Leading_Number((x_axis ? X_Zoom : Y_Zoom)->currentText()).value_or(0);
 }
 
 void Func_Image::Zoom_Around(double sx, double sy, int notches, bool x_axis, bool y_axis) {
@@ -129,8 +127,8 @@ void Func_Image::Zoom_Around(double sx, double sy, int notches, bool x_axis, boo
 
     // sx = cx + scale·X + shift for the same X before and after
     const double cx = float(Picture1->Width() / 2), cy = float(Picture1->Height() / 2);
-    const double new_x = Plot_Numbers::Number_In(X_Zoom->currentText());
-    const double new_y = Plot_Numbers::Number_In(Y_Zoom->currentText());
+    const double new_x = Platform::Leading_Number(X_Zoom->currentText()).value_or(0);
+    const double new_y = Platform::Leading_Number(Y_Zoom->currentText()).value_or(0);
     if (moved_x && std::isfinite(new_x / old_x))
         Shift_X = Rounded_Shift((sx - cx) - new_x / old_x * (sx - cx - Shift_X));
     if (moved_y && std::isfinite(new_y / old_y))

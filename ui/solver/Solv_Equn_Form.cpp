@@ -5,6 +5,7 @@
 #include "engine/Outcome.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Long_Task.h"
+#include "ui/platform/Number_Texts.h"
 #include "ui/platform/Platform.h"
 #include "ui/platform/Screen_Fit.h"
 
@@ -37,20 +38,6 @@ constexpr std::size_t Letter_x = 'x' - 'a';
 // therefore ends the search before its first evaluation
 constexpr double No_Previous_x = 2.0091201;
 
-QString Number_Text(double value) {
-    return QString::fromStdString(CalcModule::Standard_Number_Text(value));
-}
-
-// The number at the start of a box's text; false when it lies beyond the double range.
-bool Read_Box(const QString &text, double &value) {
-    try {
-        value = CalcModule::Leading_Number_Value(text.toStdString());
-        return true;
-    } catch (const std::range_error &) {
-        return false;
-    }
-}
-
 // The residual of an engine result. A point where the engine reported a
 // failure would read as 0, an exact root, so it is no candidate, and neither
 // is a text that does not begin with a number.
@@ -81,24 +68,22 @@ Solv_Equn_Form::Solv_Equn_Form(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Solv_Equn_Form"));
     setWindowTitle(QStringLiteral("解一元方程"));
 
-    Frame3 = new QGroupBox(QStringLiteral("解一元方程"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3 = Platform::Named<QGroupBox>(QStringLiteral("Frame3"), QString(),
+                                        QStringLiteral("解一元方程"), this);
 
     Equn_Expn = Make_Box(QStringLiteral("Equn_Expn"), QStringLiteral("原方程"), QString(), Frame3);
     E_min =
         Make_Box(QStringLiteral("E_min"), QStringLiteral("下限"), QStringLiteral("-1000"), Frame3);
     E_max =
         Make_Box(QStringLiteral("E_max"), QStringLiteral("上限"), QStringLiteral("1000"), Frame3);
-    Precision = new QComboBox(Frame3);
-    Precision->setObjectName(QStringLiteral("Precision"));
-    Precision->setAccessibleName(QStringLiteral("精度"));
+    Precision =
+        Platform::Named<QComboBox>(QStringLiteral("Precision"), QStringLiteral("精度"), Frame3);
     Precision->setEditable(true);
     Precision->setInsertPolicy(QComboBox::NoInsert);
     Max_Error = Make_Box(QStringLiteral("Max_Error"), QStringLiteral("可允许的最大误差"),
                          QStringLiteral("1e-6"), Frame3);
-    Command4 = new QPushButton(QStringLiteral("解"), Frame3);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setAccessibleName(QStringLiteral("解"));
+    Command4 = Platform::Named<QPushButton>(QStringLiteral("Command4"), QStringLiteral("解"),
+                                            QStringLiteral("解"), Frame3);
     Command4->setAutoDefault(false);
     X_Result = Make_Box(QStringLiteral("X_Result"), QStringLiteral("结果"), Result_Caption, Frame3);
     Error_Box =
@@ -185,14 +170,18 @@ void Solv_Equn_Form::Find_Root() {
     double previous_x = No_Previous_x;
     Text1->clear();
 
-    double lower = 0, upper = 0, max_error = 0, precision = 0;
-    if (!Read_Box(E_min->text(), lower) || !Read_Box(E_max->text(), upper))
-        return Stop_With(Bounds_Error_Text);
-    if (!Read_Box(Max_Error->text(), max_error)) return Stop_With(Max_Error_Error_Text);
+    const auto lower_bound = Platform::Leading_Number(E_min->text());
+    const auto upper_bound = Platform::Leading_Number(E_max->text());
+    if (!lower_bound || !upper_bound) return Stop_With(Bounds_Error_Text);
+    const auto allowed_error = Platform::Leading_Number(Max_Error->text());
+    if (!allowed_error) return Stop_With(Max_Error_Error_Text);
+    double lower = *lower_bound, upper = *upper_bound;
+    const double max_error = *allowed_error;
     std::int16_t p = 0;
     try {
-        if (!Read_Box(Precision->currentText(), precision)) throw std::overflow_error("precision");
-        p = CalcModule::Round_To_Int16(precision);
+        const auto precision = Platform::Leading_Number(Precision->currentText());
+        if (!precision) throw std::overflow_error("precision");
+        p = CalcModule::Round_To_Int16(*precision);
     } catch (const std::overflow_error &) {
         return Stop_With(Precision_Error_Text);
     }
@@ -244,7 +233,7 @@ void Solv_Equn_Form::Find_Root() {
         upper = best_x + step;
         --p;
         step = std::pow(10.0, p);
-        Text1->setText(Number_Text(best_x));
+        Text1->setText(Platform::Number_Text(best_x));
         outcome = Run_Pass();
     }
     if (outcome == Pass::Window_Gone) return;
@@ -255,5 +244,5 @@ void Solv_Equn_Form::Find_Root() {
 
     if (max_error < best_error) Text1->setText(No_Solution_Text);
     X_Result->setText(Result_Caption + Text1->text());
-    Error_Box->setText(Error_Caption + Number_Text(best_error));
+    Error_Box->setText(Error_Caption + Platform::Number_Text(best_error));
 }
