@@ -332,9 +332,17 @@ double Last_Result_Value() {
     return Last_Value;
 }
 
-std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
-                                std::uint8_t word_length, std::uint8_t angle_unit,
-                                std::uint8_t mode) {
+namespace {
+
+// How an evaluation ended.
+enum class Run_End : std::uint8_t {
+    Value,     // the result text lies on top of the operand stack
+    Malformed, // the text does not read
+    Failed,    // a failure was reported; pos tells how far the text was read
+};
+
+Run_End Run(std::string_view text, std::size_t &pos, std::uint8_t base, std::uint8_t word_length,
+            std::uint8_t angle_unit, std::uint8_t mode) {
     Calc_Base = base;
     Calc_Word_Length = word_length;
     Calc_Angle_Unit = angle_unit;
@@ -343,8 +351,6 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
     Operand_Stack.Clear();
     Last_Value = std::numeric_limits<double>::quiet_NaN();
 
-    const std::string_view text = expression;
-    std::size_t pos = 0;
     try {
         std::uint8_t failures = 0; // reads in a row that took nothing
         while (pos < text.size() && failures < 4) {
@@ -375,12 +381,60 @@ std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
         }
     } catch (...) {
         Show_Warning(Invalid_Data_Message);
+        return Run_End::Failed;
+    }
+    if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1)
+        return Run_End::Malformed;
+    Last_Value = Top_Operand_Value();
+    return Run_End::Value;
+}
+
+} // namespace
+
+std::string Evaluate_Expression(std::string &expression, std::uint8_t base,
+                                std::uint8_t word_length, std::uint8_t angle_unit,
+                                std::uint8_t mode) {
+    std::size_t pos = 0;
+    switch (Run(expression, pos, base, word_length, angle_unit, mode)) {
+    case Run_End::Failed:
         expression.erase(0, pos); // left as far as it was consumed
         return std::string();
+    case Run_End::Malformed:
+        return "!";
+    case Run_End::Value:
+        break;
     }
-    if (pos < text.size() || Operand_Stack.pointer != 1 || Operator_Stack.pointer != 1) return "!";
-    Last_Value = Top_Operand_Value();
     return Operand_Stack.Pop_Text(); // moved out: its slot is written anew before it is read
+}
+
+void Evaluate_Into(std::string_view expression, std::uint8_t base, std::uint8_t word_length,
+                   std::uint8_t angle_unit, std::uint8_t mode, std::string &out) {
+    std::size_t pos = 0;
+    switch (Run(expression, pos, base, word_length, angle_unit, mode)) {
+    case Run_End::Failed:
+        out.clear();
+        return;
+    case Run_End::Malformed:
+        out.assign(1, '!');
+        return;
+    case Run_End::Value:
+        break;
+    }
+    Operand_Stack.Pop_Text_Into(out);
+}
+
+double Evaluate_Letter(char letter, std::uint8_t base, std::uint8_t word_length,
+                       std::uint8_t angle_unit, std::string &out) {
+    // the modes the full evaluation of the letter and "=" sets, which later
+    // readers of them see
+    Calc_Base = base;
+    Calc_Word_Length = word_length;
+    Calc_Angle_Unit = angle_unit;
+    Calc_Mode = 1;
+    Operator_Stack.Clear();
+    Operand_Stack.Clear();
+    Last_Value = Standard_Number_Text(Variable_Values[std::size_t(letter - 'a')], out);
+    return Last_Value;
 }
 
 } // namespace CalcModule

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace CalcModule {
 
@@ -22,6 +23,18 @@ double Apply_Operator(const std::string &left, double left_value, const std::str
 // What the result text of the last Evaluate_Expression reads as, as above;
 // NaN when it is not known or that evaluation gave no value text.
 double Last_Result_Value();
+
+// Evaluate_Expression on a text it leaves as it is, the result text ("!" for
+// a text that does not read, "" after a failure) written into out, whose
+// storage is kept.
+void Evaluate_Into(std::string_view expression, std::uint8_t base, std::uint8_t word_length,
+                   std::uint8_t angle_unit, std::uint8_t mode, std::string &out);
+
+// Evaluate_Into of a lowercase letter other than "e" followed by "=", in
+// letter mode, without reading a text: the letter's value text, written as
+// the evaluation writes it. Returns what the text reads as, as above.
+double Evaluate_Letter(char letter, std::uint8_t base, std::uint8_t word_length,
+                       std::uint8_t angle_unit, std::string &out);
 
 // How many warnings Show_Warning has raised so far.
 std::uint64_t Warning_Count();

@@ -3,6 +3,7 @@
 #include "engine/Known_Values.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -16,12 +17,18 @@ namespace {
 // i.e. the first digit stands at 10^(point - 1). Trailing zeros are removed.
 struct Decimal {
     bool negative = false;
-    char digits[24]; // digits[0..count), no zero at the end
-    int count = 0;   // 0 for zero
+    int count = 0; // 0 for zero
     int point = 0;
     // the 15 digits before their zeros at the end were dropped, as one whole
     // number, where the quick route made them; 0 where not known
     std::uint64_t fifteen = 0;
+
+    // The digits [0, count), no zero at the end. The quick route leaves them
+    // to be written from `fifteen` on first use: most texts are written from
+    // that number alone.
+    char *Digits() const;
+    mutable char digits[24];
+    mutable bool digits_pending = false;
 };
 
 // Powers of ten that a double holds exactly.
@@ -69,6 +76,33 @@ void Write_15_Digits(std::uint64_t number, char *out) {
     Pair(low % 100, out + 13);
 }
 
+char *Decimal::Digits() const {
+    if (digits_pending) {
+        Write_15_Digits(fifteen, digits);
+        digits_pending = false;
+    }
+    return digits;
+}
+
+// How many of a number's 15 digits are left without its zeros at the end.
+int Count_Without_Zeros(std::uint64_t digits) {
+    int count = 15;
+    if (digits % 100000000 == 0) {
+        digits /= 100000000;
+        count -= 8;
+    }
+    if (digits % 10000 == 0) {
+        digits /= 10000;
+        count -= 4;
+    }
+    if (digits % 100 == 0) {
+        digits /= 100;
+        count -= 2;
+    }
+    if (digits % 10 == 0) --count;
+    return count;
+}
+
 // The quick way to 15 digits, for 1e-8 <= |value| < 1e15: scaled by an exact
 // power of ten into (1e14, 1e15), the value is rounded once by the
 // multiplication. Rounding to the nearest double never passes a number that a
@@ -109,10 +143,9 @@ bool Scaled_Decimal15(double value, Decimal &d) {
         ++d.point;
     }
     d.negative = value < 0;
-    Write_15_Digits(digits, d.digits);
     d.fifteen = digits;
-    d.count = 15;
-    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    d.digits_pending = true;
+    d.count = Count_Without_Zeros(digits);
     return true;
 }
 
@@ -143,26 +176,27 @@ Decimal To_Decimal15(double value) {
 void Cut_Decimals(Decimal &d, int decimals) {
     const int keep = d.point + decimals; // digits that stay
     if (d.count <= keep) return;
+    char *const digits = d.Digits(); // written before the number is dropped
     d.fifteen = 0;
     if (keep < 0) {
         d.count = 0;
         return;
     }
-    const bool up = d.digits[keep] >= '5';
+    const bool up = digits[keep] >= '5';
     d.count = keep;
     if (up) {
         int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
         if (i >= 0) {
-            ++d.digits[i];
+            ++digits[i];
         } else { // all nines: one more digit in front
-            std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
-            d.digits[0] = '1';
+            std::copy_backward(digits, digits + d.count, digits + d.count + 1);
+            digits[0] = '1';
             ++d.count;
             ++d.point;
         }
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    while (d.count > 0 && digits[d.count - 1] == '0') --d.count;
 }
 
 // Fixed form: at least one digit before the point; the point is written only
@@ -181,52 +215,72 @@ char *Write_Fixed(const Decimal &d, bool keep_point, char *out) {
     if (d.point <= 0) {
         *out++ = '0';
     } else {
-        out = std::copy_n(d.digits, std::min(n, d.point), out);
+        out = std::copy_n(d.Digits(), std::min(n, d.point), out);
         if (d.point > n) out = std::fill_n(out, d.point - n, '0');
     }
     if (n > d.point || keep_point) *out++ = '.';
     if (d.point < 0) out = std::fill_n(out, -d.point, '0');
     if (n > std::max(d.point, 0))
-        out = std::copy_n(d.digits + std::max(d.point, 0), n - std::max(d.point, 0), out);
+        out = std::copy_n(d.Digits() + std::max(d.point, 0), n - std::max(d.point, 0), out);
     return out;
 }
 
-// The n lowest decimal digits of a number, leading zeros included, ending at end.
-void Write_Digits(std::uint64_t number, int n, char *end) {
-    for (; n >= 2; n -= 2, number /= 100) {
-        end -= 2;
-        std::memcpy(end, Digit_Pairs + 2 * (number % 100), 2);
-    }
-    if (n == 1) *--end = static_cast<char>('0' + number % 10);
+// The eight decimal digits of a number below 10^8 as characters, the first in
+// the lowest byte: split into two lanes of four digits, then four of two, then
+// eight of one, each lane at once by one multiplication, exact in these ranges.
+std::uint64_t Eight_Digit_Chars(std::uint32_t value) {
+    const std::uint64_t fours = value / 10000 | std::uint64_t(value % 10000) << 32;
+    const std::uint64_t hundreds = (fours * 10486) >> 20 & 0x0000007F0000007Full;
+    const std::uint64_t twos = hundreds | (fours - hundreds * 100) << 16;
+    const std::uint64_t tens = (twos * 103) >> 10 & 0x000F000F000F000Full;
+    const std::uint64_t ones = tens | (twos - tens * 10) << 8;
+    return ones + 0x3030303030303030ull;
 }
 
-// Write_Fixed, with the digits written straight from the whole number the
-// quick route kept rather than copied from the digit array: a copy of bytes
-// just stored stalls the processor far longer than writing them anew.
+using Chars16 = unsigned __int128;
+
+// The digits of a number below 10^15, leading zeros included, as fifteen
+// characters: the first in the lowest byte, the highest byte zero.
+Chars16 Fifteen_Digit_Chars(std::uint64_t number) {
+    const Chars16 sixteen =
+        Eight_Digit_Chars(static_cast<std::uint32_t>(number / 100000000)) |
+        Chars16(Eight_Digit_Chars(static_cast<std::uint32_t>(number % 100000000))) << 64;
+    return sixteen >> 8;
+}
+
+// Sixteen characters at once, in the order of their bytes; only the first
+// ones count, the rest is written over or left beyond the text's end.
+void Store_16(char *at, Chars16 chars) {
+    std::memcpy(at, &chars, sizeof chars);
+}
+
+// Write_Fixed, with the digits made in registers straight from the whole
+// number the quick route kept and stored sixteen at a time, rather than
+// copied from the digit array. It may write up to 32 characters from out
+// (sign, 14 digits, point and 16) whatever the text's length.
 char *Write_Fixed_Directly(const Decimal &d, bool keep_point, char *out) {
+    if constexpr (std::endian::native != std::endian::little)
+        return Write_Fixed(d, keep_point, out);
     if (d.fifteen == 0 || d.count == 0) return Write_Fixed(d, keep_point, out);
     const int n = d.count;
-    const std::uint64_t digits = d.fifteen / Whole_Powers_Of_Ten[15 - n];
+    const Chars16 digits = Fifteen_Digit_Chars(d.fifteen);
     if (d.negative) *out++ = '-';
-    if (d.point <= 0) {
+    if (d.point <= 0) { // at most 7 zeros after the point: the quick route starts at 1e-8
         *out++ = '0';
         *out++ = '.';
         out = std::fill_n(out, -d.point, '0');
-        Write_Digits(digits, n, out + n);
+        Store_16(out, digits);
         return out + n;
     }
+    Store_16(out, digits);
     if (d.point >= n) {
-        Write_Digits(digits, n, out + n);
         out = std::fill_n(out + n, d.point - n, '0');
         if (keep_point) *out++ = '.';
         return out;
     }
-    const std::uint64_t scale = Whole_Powers_Of_Ten[n - d.point];
-    Write_Digits(digits / scale, d.point, out + d.point);
-    out += d.point;
-    *out++ = '.';
-    Write_Digits(digits % scale, n - d.point, out + (n - d.point));
-    return out + (n - d.point);
+    out[d.point] = '.';
+    Store_16(out + d.point + 1, digits >> (8 * d.point));
+    return out + n + 1;
 }
 
 std::string Fixed(const Decimal &d, bool keep_point) {
@@ -238,9 +292,9 @@ std::string Fixed(const Decimal &d, bool keep_point) {
 std::string Mantissa(const Decimal &d, bool keep_point) {
     std::string out;
     if (d.negative) out += '-';
-    out += d.count == 0 ? '0' : d.digits[0];
+    out += d.count == 0 ? '0' : d.Digits()[0];
     if (d.count > 1 || keep_point) out += '.';
-    if (d.count > 1) out.append(d.digits + 1, d.count - 1);
+    if (d.count > 1) out.append(d.Digits() + 1, d.count - 1);
     return out;
 }
 
@@ -394,7 +448,7 @@ double Decimal_Value(const Decimal &d) {
     if (d.fifteen != 0) {
         whole = d.fifteen / Whole_Powers_Of_Ten[15 - d.count]; // only zeros are cut off
     } else {
-        for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.digits[i] - '0');
+        for (int i = 0; i < d.count; ++i) whole = whole * 10 + std::uint64_t(d.Digits()[i] - '0');
     }
     const double value = scale < 0 ? double(whole) / Exact_Powers_Of_Ten[-scale]
                                    : double(whole) * Exact_Powers_Of_Ten[scale];
@@ -404,8 +458,9 @@ double Decimal_Value(const Decimal &d) {
 
 namespace {
 
-// The standard number text into begin (room for 32 characters: at most 22 are
-// written, "-1.23456789012345E-100"); returns its end and sets what it reads as.
+// The standard number text into begin (room for 32 characters, all of which
+// may be written to; the text has at most 22, "-1.23456789012345E-100");
+// returns its end and sets what it reads as.
 char *Write_Standard_Text(double value, char *begin, double &text_value) {
     char *end = begin;
     if (std::fabs(value) < 1e15 && value == double(static_cast<long long>(value))) {
@@ -419,10 +474,11 @@ char *Write_Standard_Text(double value, char *begin, double &text_value) {
     if (d.count == 0 || (exponent < 15 && exponent >= -4))
         return Write_Fixed_Directly(d, false, begin); // at most 15 digits, 3 zeros, sign, point
     if (d.negative) *end++ = '-';
-    *end++ = d.digits[0];
+    const char *const digits = d.Digits();
+    *end++ = digits[0];
     if (d.count > 1) {
         *end++ = '.';
-        for (int i = 1; i < d.count; ++i) *end++ = d.digits[i];
+        for (int i = 1; i < d.count; ++i) *end++ = digits[i];
     }
     *end++ = 'E';
     *end++ = exponent < 0 ? '-' : '+';

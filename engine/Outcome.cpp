@@ -25,20 +25,18 @@ class Warning_Counter {
 
 Outcome Calculate(std::string_view text, const Calc_Settings &settings) {
     std::string typed(text);
-    return Calculate_Cleaned(Filter_Expression(typed, settings.Mode), settings);
+    const std::string cleaned = Filter_Expression(typed, settings.Mode);
+    return Calculate_Cleaned(cleaned, settings);
 }
 
-Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings) {
-    Outcome outcome;
-    {
-        Warning_Counter counter;
-        outcome.Text = Evaluate_Expression(expression, settings.Base, settings.Word_Length,
-                                           settings.Angle_Unit, settings.Mode);
-        outcome.Warnings = counter.Count();
-    }
+namespace {
+
+// What the outcome's text says, once the evaluation has written it.
+void Classify(Outcome &outcome) {
+    outcome.Number.reset();
     if (outcome.Text == "!") {
         outcome.Kind = Outcome_Kind::Malformed;
-        return outcome;
+        return;
     }
     // the engine answers "" only after a failure it has reported
     outcome.Kind =
@@ -49,11 +47,45 @@ Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings)
     const double known = Last_Result_Value();
     if (outcome.Kind == Outcome_Kind::Value && std::isfinite(known) && known != 0) {
         outcome.Number = known;
-        return outcome;
+        return;
     }
     // a lone number comes back as written, however large: it may have no double
     outcome.Number = Leading_Number(outcome.Text);
+}
+
+} // namespace
+
+Outcome Calculate_Cleaned(std::string_view expression, const Calc_Settings &settings) {
+    Outcome outcome;
+    Calculate_Cleaned(expression, settings, outcome);
     return outcome;
+}
+
+void Calculate_Cleaned(std::string_view expression, const Calc_Settings &settings,
+                       Outcome &outcome) {
+    {
+        Warning_Counter counter;
+        Evaluate_Into(expression, settings.Base, settings.Word_Length, settings.Angle_Unit,
+                      settings.Mode, outcome.Text);
+        outcome.Warnings = counter.Count();
+    }
+    Classify(outcome);
+}
+
+bool Is_Lone_Letter(std::string_view cleaned) {
+    return cleaned.size() == 1 && cleaned[0] >= 'a' && cleaned[0] <= 'z' && cleaned[0] != 'e';
+}
+
+void Calculate_Letter(char letter, const Calc_Settings &settings, Outcome &outcome) {
+    if (settings.Mode != 1 || !Is_Lone_Letter(std::string_view(&letter, 1))) {
+        const char expression[] = {letter, '='};
+        Calculate_Cleaned(std::string_view(expression, 2), settings, outcome);
+        return;
+    }
+    // writing a number's text reports nothing
+    Evaluate_Letter(letter, settings.Base, settings.Word_Length, settings.Angle_Unit, outcome.Text);
+    outcome.Warnings = 0;
+    Classify(outcome);
 }
 
 } // namespace CalcModule

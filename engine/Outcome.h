@@ -45,6 +45,19 @@ Outcome Calculate(std::string_view text, const Calc_Settings &settings);
 
 // Evaluates a text that is clean already and ends in "=": one cleaned once
 // and kept, or built from cleaned pieces.
-Outcome Calculate_Cleaned(std::string expression, const Calc_Settings &settings);
+Outcome Calculate_Cleaned(std::string_view expression, const Calc_Settings &settings);
+
+// The same into an outcome kept from call to call, whose text keeps its
+// storage: a loop that evaluates at every step allocates nothing.
+void Calculate_Cleaned(std::string_view expression, const Calc_Settings &settings,
+                       Outcome &outcome);
+
+// Whether a cleaned text is nothing but a letter that stands for its value in
+// letter mode ("x"; "e" is a number).
+bool Is_Lone_Letter(std::string_view cleaned);
+
+// Calculate_Cleaned of a lone letter followed by "=", answered without
+// reading a text: the same outcome, down to the last bit of its number.
+void Calculate_Letter(char letter, const Calc_Settings &settings, Outcome &outcome);
 
 } // namespace CalcModule

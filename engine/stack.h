@@ -67,6 +67,18 @@ class stack {
         }
         return As_Text(Pop());
     }
+    // Pop of the top text into out by trading texts: the slot keeps out's old
+    // text (it is written anew before it is read again) and both keep their
+    // storage. Reading back bytes just written stalls the processor, and a
+    // trade reads none. Same outcome in out as As_Text(Pop()).
+    void Pop_Text_Into(std::string &out) {
+        if (pointer > 0 && static_cast<std::size_t>(pointer) < items.size() && items[pointer])
+            [[likely]] {
+            items[pointer--]->swap(out);
+            return;
+        }
+        out = As_Text(Pop());
+    }
     // Empties the stack; the storage stays for the next evaluation.
     void Clear() { pointer = 0; }
 

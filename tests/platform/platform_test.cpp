@@ -4,8 +4,14 @@
 #include "ui/platform/Mode_Notifier.h"
 #include "ui/platform/Platform.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QSignalSpy>
+#include <QTimer>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 struct Recording : ::testing::Test {
@@ -146,4 +152,38 @@ TEST(LongTask, FewSlowStepsBringUpTheDialogAfterASecond) {
     }
     Platform::Long_Task::Simulate_Step_Time(0);
     EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), before + 1);
+}
+
+// On the real clock, which is read only every few steps once steps are fast:
+// steps that turn slow are still seen within a bounded number of them, and a
+// Cancel pressed while fast steps run is still served.
+TEST(LongTask, OnTheRealClockFastStepsLeaveTheDialogOnTime) {
+    const int before = Platform::Long_Task::Dialogs_Shown();
+    {
+        QElapsedTimer watch; // started before the task's own clock
+        watch.start();
+        Platform::Long_Task task(QStringLiteral("计算"), 10);
+        for (int step = 0; step < 200000; ++step) ASSERT_FALSE(task.Cancelled());
+        int slow_steps = 0;
+        while (!task.Dialog_Shown()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            ASSERT_FALSE(task.Cancelled());
+            ++slow_steps;
+            ASSERT_LE(slow_steps, 501 + 128); // a second of them, and at most 128 unseen
+        }
+        EXPECT_GT(watch.elapsed(), 1000);
+    }
+    EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), before + 1);
+
+    {
+        Platform::Long_Task task(QStringLiteral("计算"), 5e6);
+        QTimer::singleShot(100, [] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QProgressDialog *>(widget)) dialog->cancel();
+        });
+        long long steps = 0;
+        while (!task.Cancelled()) ++steps; // ends only if Cancel is served
+        EXPECT_GT(steps, 0);
+    }
+    EXPECT_EQ(Platform::Long_Task::Dialogs_Shown(), before + 2);
 }

@@ -20,11 +20,15 @@ class Long_Task {
     Long_Task(const Long_Task &) = delete;
     Long_Task &operator=(const Long_Task &) = delete;
 
-    // Call once per step; true once the user has cancelled. Every step reads
-    // the clock, so that a few slow steps still bring up the dialog after a
-    // second; the dialog is served every 50 ms.
+    // Call once per step; true once the user has cancelled. The clock is read
+    // at every step at first, then every few steps: as long as reads fall
+    // within the same millisecond the stride between them doubles (up to 128
+    // steps, and a sixteenth of the steps taken), and it is back to one once
+    // they lie more than two apart. So a few slow steps still bring up the
+    // dialog after a second, and the dialog is served every 50 ms.
     bool Cancelled() {
         ++steps_;
+        if (--countdown_ > 0) return false;
         return Check();
     }
     bool Dialog_Shown() const { return dialog_ != nullptr; }
@@ -49,6 +53,9 @@ class Long_Task {
     bool cancelled_ = false;
     QElapsedTimer clock_;
     qint64 last_update_ms_ = 0;
+    qint64 last_read_ms_ = 0;
+    long long stride_ = 1;    // steps from one clock read to the next
+    long long countdown_ = 1; // steps left until the next read
     QPointer<QProgressDialog> dialog_;
 };
 

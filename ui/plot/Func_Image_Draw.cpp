@@ -37,7 +37,9 @@ double Next_Uniform() {
 // cleans to itself, every later clean-up gives it again and is not run.
 class Expression_Text {
   public:
-    explicit Expression_Text(QLineEdit *box) : box_(box), text_(box->text().toStdString()) {}
+    explicit Expression_Text(QLineEdit *box) : box_(box), text_(box->text().toStdString()) {
+        Text_Changed();
+    }
 
     const std::string &Clean() {
         if (settled_) return text_;
@@ -45,6 +47,7 @@ class Expression_Text {
         std::string cleaned = CalcModule::Filter_Expression(consumed, 1);
         if (cleaned != text_) {
             text_ = std::move(cleaned);
+            Text_Changed();
             box_->setText(QString::fromStdString(text_));
         } else {
             settled_ = true;
@@ -52,20 +55,32 @@ class Expression_Text {
         return text_;
     }
 
+    // The evaluation of the text as last cleaned, in letter mode with the
+    // program's angle unit; the outcome is kept until the next call.
+    const CalcModule::Outcome &Evaluate() {
+        const CalcModule::Calc_Settings settings{10, 32, CalcModule::Angle_Unit, 1};
+        if (lone_letter_)
+            CalcModule::Calculate_Letter(text_[0], settings, outcome_);
+        else
+            CalcModule::Calculate_Cleaned(expression_, settings, outcome_);
+        return outcome_;
+    }
+
   private:
+    void Text_Changed() {
+        expression_.reserve(text_.size() + 1);
+        expression_.assign(text_);
+        expression_ += '=';
+        lone_letter_ = CalcModule::Is_Lone_Letter(text_);
+    }
+
     QLineEdit *box_;
     std::string text_;
+    std::string expression_;   // the text and "=", as the engine takes it
+    bool lone_letter_ = false; // a letter alone reads as its value without the engine
     bool settled_ = false;
+    CalcModule::Outcome outcome_;
 };
-
-CalcModule::Outcome Evaluate(const std::string &text) {
-    std::string expression;
-    expression.reserve(text.size() + 1);
-    expression += text;
-    expression += '=';
-    return CalcModule::Calculate_Cleaned(std::move(expression),
-                                         {10, 32, CalcModule::Angle_Unit, 1});
-}
 
 // False for a result that carries no number: a failure the engine has
 // reported, or a number beyond the double range.
@@ -166,10 +181,10 @@ void Func_Image::Draw_Image() {
         while (ascending ? x <= Domain_Max : x >= Domain_Max) {
             if (task.Cancelled()) break;
             CalcModule::Variable_Values[Letter_X] = x;
-            const std::string &x_clean = x_text.Clean();
-            const std::string &y_clean = y_text.Clean();
-            const CalcModule::Outcome x_result = Evaluate(x_clean);
-            const CalcModule::Outcome y_result = Evaluate(y_clean);
+            x_text.Clean();
+            y_text.Clean();
+            const CalcModule::Outcome &x_result = x_text.Evaluate();
+            const CalcModule::Outcome &y_result = y_text.Evaluate();
             if (x_result.Kind == CalcModule::Outcome_Kind::Malformed ||
                 y_result.Kind == CalcModule::Outcome_Kind::Malformed) {
                 malformed = true;
