@@ -43,14 +43,11 @@ TEST(Identity, EveryWindowShowsTheApplicationIcon) {
     main_window.show();
     Open_Every_Window(main_window);
 
-    int windows = 0;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || !window->isWindow()) continue;
-        ++windows;
+    const QList<QWidget *> windows = Shown_Windows();
+    EXPECT_GE(windows.size(), 7);
+    for (QWidget *window : windows)
         EXPECT_EQ(window->windowIcon().cacheKey(), icon.cacheKey())
             << window->objectName().toStdString();
-    }
-    EXPECT_GE(windows, 7); // main, statistics, solver, plotter, formula editor, about, help
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window != &main_window) window->close();
     Platform::Set_Recording(false);
