@@ -38,10 +38,8 @@ using Platform::Indexed_Name;
 
 QPushButton *Make_Key(QWidget *parent, const QString &face, const QString &name,
                       const QString &tip = QString()) {
-    auto *key = new QPushButton(face, parent);
-    key->setObjectName(name);
+    auto *key = Platform::Named<QPushButton>(name, tip.isEmpty() ? face : tip, face, parent);
     key->setAutoDefault(false);
-    key->setAccessibleName(tip.isEmpty() ? face : tip);
     if (!tip.isEmpty()) key->setToolTip(tip);
     key->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     // narrower than the style's usual push button, never narrower than the face
@@ -73,10 +71,7 @@ QColor Face_Colour(Key_Table::Family family) {
 }
 
 QRadioButton *Make_Option(QWidget *parent, const QString &caption, const QString &name) {
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    return option;
+    return Platform::Named<QRadioButton>(name, caption, caption, parent);
 }
 
 } // namespace
@@ -122,54 +117,47 @@ std::span<QPushButton *> Scin_Cale::Pad_Keys(Key_Table::Family family) {
 }
 
 void Scin_Cale::Build_Controls() {
-    auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("Key_Pad"));
+    auto *central = Platform::Named<QWidget>(QStringLiteral("Key_Pad"), QString(), this);
     setCentralWidget(central);
     auto *face_colours = new Key_Colours::Keeper(this);
 
-    Expression = new QLineEdit(central);
-    Expression->setObjectName(QStringLiteral("Expression"));
+    Expression = Platform::Named<QLineEdit>(QStringLiteral("Expression"),
+                                            QStringLiteral("请输入表达式:"), central);
     Expression->setToolTip(QStringLiteral("请输入表达式:"));
-    Expression->setAccessibleName(QStringLiteral("请输入表达式:"));
     // a pasted expression may be long; nothing may be cut off silently
     Expression->setMaxLength(std::numeric_limits<int>::max());
 
-    Target_Box = new QLineEdit(central);
-    Target_Box->setObjectName(QStringLiteral("Target_Box"));
+    Target_Box = Platform::Named<QLineEdit>(QStringLiteral("Target_Box"),
+                                            QStringLiteral("显示结果"), central);
     Target_Box->setToolTip(QStringLiteral("显示结果"));
-    Target_Box->setAccessibleName(QStringLiteral("显示结果"));
     Target_Box->setMaxLength(std::numeric_limits<int>::max());
     Target_Box->setAlignment(Qt::AlignRight);
     QFont display_font = Target_Box->font();
     display_font.setPointSizeF(display_font.pointSizeF() * 1.3);
     Target_Box->setFont(display_font);
 
-    History = new Platform::Plain_Text_Box(central);
-    History->setObjectName(QStringLiteral("History"));
+    History = Platform::Named<Platform::Plain_Text_Box>(QStringLiteral("History"),
+                                                        QStringLiteral("算式历史记录"), central);
     History->setToolTip(QStringLiteral("算式历史记录"));
-    History->setAccessibleName(QStringLiteral("算式历史记录"));
     // Wrapping one pasted line of megabytes takes the layout minutes; an
     // unwrapped line is laid out once, in time linear in its length, and a
     // long line scrolls sideways.
     History->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    Frame1 = new QGroupBox(central);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = Platform::Named<QGroupBox>(QStringLiteral("Frame1"), QString(), central);
     const char *base_captions[] = {"十六进制", "十进制", "八进制", "二进制"};
     for (int i = 0; i < 4; ++i)
         Number_Option[i] = Make_Option(Frame1, QString::fromUtf8(base_captions[i]),
                                        Indexed_Name("Number_Option", i));
 
-    Frame2 = new QGroupBox(central);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = Platform::Named<QGroupBox>(QStringLiteral("Frame2"), QString(), central);
     const char *angle_captions[] = {"角度", "弧度", "梯度"};
     for (int i = 0; i < 3; ++i)
         Angle_Option[i] = Make_Option(Frame2, QString::fromUtf8(angle_captions[i]),
                                       Indexed_Name("Angle_Option", i));
 
     // created after Frame2 so that it lies over it in the same place
-    wordlong = new QGroupBox(central);
-    wordlong->setObjectName(QStringLiteral("wordlong"));
+    wordlong = Platform::Named<QGroupBox>(QStringLiteral("wordlong"), QString(), central);
     wordlong->setAutoFillBackground(true);
     const char *word_captions[] = {"双字", "单字", "字节"};
     for (int i = 0; i < 3; ++i)
@@ -178,9 +166,8 @@ void Scin_Cale::Build_Controls() {
     Word_Option[0]->setChecked(true);
     wordlong->hide();
 
-    Inv_Check = new QCheckBox(QStringLiteral("反函数"), central);
-    Inv_Check->setObjectName(QStringLiteral("Inv_Check"));
-    Inv_Check->setAccessibleName(QStringLiteral("反函数"));
+    Inv_Check = Platform::Named<QCheckBox>(QStringLiteral("Inv_Check"), QStringLiteral("反函数"),
+                                           QStringLiteral("反函数"), central);
 
     // the pad keys from their table, in the order of their arrays
     for (const auto family : Key_Table::Families) {
@@ -203,9 +190,8 @@ void Scin_Cale::Build_Controls() {
             Make_Key(central, QStringLiteral("M%1").arg(i + 1), Indexed_Name("Save_Memory", i));
         Show_Memory[i] =
             Make_Key(central, QStringLiteral("RM%1").arg(i + 1), Indexed_Name("Show_Memory", i));
-        Memory[i] = new Platform::Elided_Label(central);
-        Memory[i]->setObjectName(Indexed_Name("Memory", i));
-        Memory[i]->setAccessibleName(QStringLiteral("M%1").arg(i + 1));
+        Memory[i] = Platform::Named<Platform::Elided_Label>(
+            Indexed_Name("Memory", i), QStringLiteral("M%1").arg(i + 1), central);
         // a register holds any text the display held; show it as it is
         Memory[i]->setTextFormat(Qt::PlainText);
         Memory[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
